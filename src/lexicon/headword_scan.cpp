@@ -1,0 +1,120 @@
+#include "lexicon/headword_scan.h"
+
+#include <algorithm>
+
+#include "platform/line_reader.h"
+
+namespace vernik {
+namespace {
+
+bool hasBlankBeforeLast(const std::string& line) {
+    return !line.empty() && line.find(' ') < line.size() - 1;
+}
+
+// State of the scan over one file; the rules are in onHeadwordLine.
+class HeadwordScan {
+public:
+    HeadwordScan(const ScanRequest& request, AltTable& table)
+        : word_(request.word),
+          rank_(request.rank ? *request.rank : identity_),
+          altBase_(request.altBase),
+          table_(table) {
+        if (!request.rank) identity_ = identityCollationRank();
+    }
+
+    bool goOn() const { return goOn_; }
+    bool entryFound() const { return entryFound_; }
+
+    void onLine(const std::string& line) {
+        if (!line.empty() && line[0] == '.') onHeadwordLine(line);
+        if (matching_) collect(line);
+    }
+
+private:
+    void onHeadwordLine(const std::string& line) {
+        const std::size_t n = word_.size();
+        // The previous headword began with the whole word: this one is past it.
+        if (matching_ && lastPosition_ == n + 1) {
+            goOn_ = matching_ = false;
+        } else {
+            matching_ = true;
+        }
+        count_ = 1;
+        // A one-letter word stops at the first headword of two or more letters.
+        if (matching_ && n == 1 && line.size() > 2) {
+            goOn_ = matching_ = false;
+            return;
+        }
+        // Position i (1-based) of the line against position i - 1 of the word.
+        const std::size_t last = std::min(line.size(), n + 1);
+        for (std::size_t i = 3; i <= last; ++i) {
+            lastPosition_ = i;
+            if (!matching_) continue;
+            const auto lineChar = static_cast<unsigned char>(line[i - 1]);
+            const auto wordChar = static_cast<unsigned char>(word_[i - 2]);
+            if (rank_[lineChar] > rank_[wordChar]) goOn_ = false;
+            if (lineChar != wordChar) matching_ = false;
+        }
+    }
+
+    void collect(const std::string& line) {
+        const int slot = altBase_ + count_;
+        table_.store(slot, line);
+        table_.AltCount = slot;
+        table_.AltShownLast = std::min(slot, 4);
+        table_.LastEntryCount = count_;
+        ++count_;
+        entryFound_ = true;
+    }
+
+    std::string_view word_;
+    CollationRank identity_{};
+    const CollationRank& rank_;
+    int altBase_;
+    AltTable& table_;
+    bool matching_ = true;
+    bool goOn_ = true;
+    bool entryFound_ = false;
+    std::size_t lastPosition_ = 0;
+    int count_ = 1;
+};
+
+}  // namespace
+
+ScanOutcome scanAltFile(const ScanRequest& request, AltTable& table) {
+    ScanOutcome outcome;
+    LineReader reader(request.altFile);
+    if (!reader.isOpen()) return outcome;
+    outcome.fileFound = true;
+
+    HeadwordScan scan(request, table);
+    std::string line;
+    std::string lastLine;
+    while (scan.goOn() && reader.next(line)) {
+        scan.onLine(line);
+        lastLine.swap(line);
+    }
+    outcome.entryFound = scan.entryFound();
+    outcome.phraseFollows = hasBlankBeforeLast(lastLine);
+    return outcome;
+}
+
+CommentOutcome collectComments(const std::filesystem::path& comFile,
+                               std::string_view headwordLine) {
+    CommentOutcome outcome;
+    LineReader reader(comFile);
+    if (!reader.isOpen()) return outcome;
+    outcome.fileFound = true;
+
+    std::string line;
+    while (reader.next(line)) {
+        if (line != headwordLine) continue;
+        // The line that ends a block is not itself examined as a headword.
+        while (reader.next(line) && (line.empty() || line[0] != '.')) {
+            outcome.lines.push_back(line);
+        }
+    }
+    return outcome;
+}
+
+}  // namespace vernik

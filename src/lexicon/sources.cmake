@@ -1,0 +1,5 @@
+list(APPEND VERNIK_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/letters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/letter_files.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/headword_scan.cpp
+)

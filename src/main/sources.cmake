@@ -1,0 +1,3 @@
+list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/placeholder.cpp
+)

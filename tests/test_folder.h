@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
+
+// A fresh temporary folder for one test, removed with everything in it at the end.
+class TestFolder {
+public:
+    TestFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vernik-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        path_ = pattern;
+    }
+    ~TestFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+    // Writes the file `name` (folders created as needed) with raw bytes.
+    std::filesystem::path write(const std::string& name, const std::string& bytes) const {
+        const auto file = path_ / name;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file;
+    }
+
+    // Writes the file `name` with each line ended by CR LF.
+    std::filesystem::path writeLines(const std::string& name,
+                                     std::initializer_list<std::string> lines) const {
+        return writeLines(name, std::vector<std::string>(lines));
+    }
+    std::filesystem::path writeLines(const std::string& name,
+                                     const std::vector<std::string>& lines) const {
+        std::string bytes;
+        for (const auto& line : lines) bytes += line + "\r\n";
+        return write(name, bytes);
+    }
+
+    static std::string read(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+private:
+    std::filesystem::path path_;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The commands of vernik-lex; each takes the arguments after its name and
+// returns the exit status.
+namespace vernik::lex {
+
+using Arguments = std::vector<std::string>;
+
+int runLookup(const Arguments& args);
+int runImportDictd(const Arguments& args);
+
+}  // namespace vernik::lex
