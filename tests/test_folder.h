@@ -10,9 +10,10 @@
 
 // A fresh temporary folder for one test, removed with everything in it at the end.
 class TestFolder {
-public:
+  public:
     TestFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vernik-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vernik-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) std::abort();
         path_ = pattern;
     }
@@ -52,6 +53,6 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };

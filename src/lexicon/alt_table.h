@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace vernik {
 
@@ -18,7 +19,7 @@ struct AltTable {
 
     // Slot `number` (1-based); slots outside 1..101 read as empty.
     const std::string& slot(int number) const;
-    void store(int number, const std::string& line);
+    void store(int number, std::string_view line);
 };
 
 inline const std::string& AltTable::slot(int number) const {
@@ -26,8 +27,8 @@ inline const std::string& AltTable::slot(int number) const {
     return number >= 1 && number <= kAltSlots ? AltLines[number - 1] : empty;
 }
 
-inline void AltTable::store(int number, const std::string& line) {
-    if (number >= 1 && number <= kAltSlots) AltLines[number - 1] = line;
+inline void AltTable::store(int number, std::string_view line) {
+    if (number >= 1 && number <= kAltSlots) AltLines[number - 1].assign(line);
 }
 
 }  // namespace vernik

@@ -7,31 +7,34 @@
 namespace vernik {
 namespace {
 
-bool hasBlankBeforeLast(const std::string& line) {
+bool hasBlankBeforeLast(std::string_view line) {
     return !line.empty() && line.find(' ') < line.size() - 1;
+}
+
+const CollationRank& identityRank() {
+    static const CollationRank identity = identityCollationRank();
+    return identity;
 }
 
 // State of the scan over one file; the rules are in onHeadwordLine.
 class HeadwordScan {
-public:
+  public:
     HeadwordScan(const ScanRequest& request, AltTable& table)
         : word_(request.word),
-          rank_(request.rank ? *request.rank : identity_),
+          rank_(request.rank ? *request.rank : identityRank()),
           altBase_(request.altBase),
-          table_(table) {
-        if (!request.rank) identity_ = identityCollationRank();
-    }
+          table_(table) {}
 
     bool goOn() const { return goOn_; }
     bool entryFound() const { return entryFound_; }
 
-    void onLine(const std::string& line) {
+    void onLine(std::string_view line) {
         if (!line.empty() && line[0] == '.') onHeadwordLine(line);
         if (matching_) collect(line);
     }
 
-private:
-    void onHeadwordLine(const std::string& line) {
+  private:
+    void onHeadwordLine(std::string_view line) {
         const std::size_t n = word_.size();
         // The previous headword began with the whole word: this one is past it.
         if (matching_ && lastPosition_ == n + 1) {
@@ -47,9 +50,9 @@ private:
         }
         // Position i (1-based) of the line against position i - 1 of the word.
         const std::size_t last = std::min(line.size(), n + 1);
-        for (std::size_t i = 3; i <= last; ++i) {
-            lastPosition_ = i;
-            if (!matching_) continue;
+        if (last < 3) return;  // nothing to compare; the last position stays
+        lastPosition_ = last;
+        for (std::size_t i = 3; i <= last && matching_; ++i) {
             const auto lineChar = static_cast<unsigned char>(line[i - 1]);
             const auto wordChar = static_cast<unsigned char>(word_[i - 2]);
             if (rank_[lineChar] > rank_[wordChar]) goOn_ = false;
@@ -57,7 +60,7 @@ private:
         }
     }
 
-    void collect(const std::string& line) {
+    void collect(std::string_view line) {
         const int slot = altBase_ + count_;
         table_.store(slot, line);
         table_.AltCount = slot;
@@ -68,7 +71,6 @@ private:
     }
 
     std::string_view word_;
-    CollationRank identity_{};
     const CollationRank& rank_;
     int altBase_;
     AltTable& table_;
@@ -88,11 +90,11 @@ ScanOutcome scanAltFile(const ScanRequest& request, AltTable& table) {
     outcome.fileFound = true;
 
     HeadwordScan scan(request, table);
-    std::string line;
-    std::string lastLine;
+    std::string_view line;
+    std::string_view lastLine;  // valid: the reader keeps it until a further line is read
     while (scan.goOn() && reader.next(line)) {
         scan.onLine(line);
-        lastLine.swap(line);
+        lastLine = line;
     }
     outcome.entryFound = scan.entryFound();
     outcome.phraseFollows = hasBlankBeforeLast(lastLine);
@@ -106,12 +108,12 @@ CommentOutcome collectComments(const std::filesystem::path& comFile,
     if (!reader.isOpen()) return outcome;
     outcome.fileFound = true;
 
-    std::string line;
+    std::string_view line;
     while (reader.next(line)) {
         if (line != headwordLine) continue;
         // The line that ends a block is not itself examined as a headword.
         while (reader.next(line) && (line.empty() || line[0] != '.')) {
-            outcome.lines.push_back(line);
+            outcome.lines.emplace_back(line);
         }
     }
     return outcome;

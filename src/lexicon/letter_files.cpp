@@ -7,9 +7,12 @@ namespace vernik {
 
 std::string_view kindSuffix(LetterKind kind) {
     switch (kind) {
-        case LetterKind::Alt: return "alt.lex";
-        case LetterKind::Com: return "com.lex";
-        case LetterKind::List: return "list.lex";
+        case LetterKind::Alt:
+            return "alt.lex";
+        case LetterKind::Com:
+            return "com.lex";
+        case LetterKind::List:
+            return "list.lex";
     }
     return "alt.lex";
 }

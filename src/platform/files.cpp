@@ -20,14 +20,17 @@ std::string foldNameCase(std::string_view name) {
             out[i] = static_cast<char>(c + 32);
         } else if (c == 0xC3 && i + 1 < out.size()) {
             auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0x80 && next <= 0x9E && next != 0x97) out[i + 1] = static_cast<char>(next + 32);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                out[i + 1] = static_cast<char>(next + 32);
             ++i;
         }
     }
     return out;
 }
 
-std::string errorText(int code) { return std::strerror(code); }
+std::string errorText(int code) {
+    return std::strerror(code);
+}
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {

@@ -4,4 +4,7 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/files.cpp
 )
 list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/qt_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/widget_look.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/display_font.cpp
 )

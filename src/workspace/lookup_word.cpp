@@ -2,7 +2,9 @@
 
 namespace vernik {
 namespace {
-bool isWordByte(unsigned char c) { return c == ' ' || c == '\'' || (c >= '-' && c <= 'z') || c >= 128; }
+bool isWordByte(unsigned char c) {
+    return c == ' ' || c == '\'' || (c >= '-' && c <= 'z') || c >= 128;
+}
 }  // namespace
 
 std::string cutLookupWord(std::string_view inputText) {

@@ -10,7 +10,7 @@ namespace {
 const std::string kSentinel = ".b\xFF\xFF\xFF";
 
 class HeadwordScanTest : public ::testing::Test {
-protected:
+  protected:
     // Scans a B alt file of the given lines into a fresh table.
     ScanOutcome scan(const std::vector<std::string>& lines, const std::string& word) {
         table = AltTable{};
@@ -27,9 +27,17 @@ protected:
 
     TestFolder dir;
     AltTable table;
-    const std::vector<std::string> badFile = {
-        ".B", "B", ".bad", "dålig", "usel", ".bada", "bathe", ".badda", "dab", kSentinel,
-        "Filslutsindikering"};
+    const std::vector<std::string> badFile = {".B",
+                                              "B",
+                                              ".bad",
+                                              "dålig",
+                                              "usel",
+                                              ".bada",
+                                              "bathe",
+                                              ".badda",
+                                              "dab",
+                                              kSentinel,
+                                              "Filslutsindikering"};
 };
 
 TEST_F(HeadwordScanTest, SelectsTheNearestHeadword) {
@@ -68,8 +76,8 @@ TEST_F(HeadwordScanTest, IgnoresTheCaseOfTheInitialLetterButNotOfTheRest) {
 }
 
 TEST_F(HeadwordScanTest, PhrasesAreHeadwordsAndAFollowingPhraseIsFlagged) {
-    const std::vector<std::string> lines = {".B", "B", ".bad", "x", ".bad boy", "y", ".bada",
-                                            "z", kSentinel, "F"};
+    const std::vector<std::string> lines = {".B", "B",     ".bad", "x",       ".bad boy",
+                                            "y",  ".bada", "z",    kSentinel, "F"};
     auto outcome = scan(lines, "bad boy");
     EXPECT_EQ(table.slot(1), ".bad boy");
     EXPECT_FALSE(outcome.phraseFollows);
@@ -102,8 +110,8 @@ TEST_F(HeadwordScanTest, SecondLexiconLinesFollowAtTheBase) {
 }
 
 TEST_F(HeadwordScanTest, TheSentinelStopsEveryScan) {
-    const std::vector<std::string> lines = {".B", "B", ".bz", "x", kSentinel,
-                                            "Filslutsindikering", ".bzz", "after"};
+    const std::vector<std::string> lines = {
+        ".B", "B", ".bz", "x", kSentinel, "Filslutsindikering", ".bzz", "after"};
     const auto outcome = scan(lines, "bzz");
     EXPECT_TRUE(outcome.fileFound);
     EXPECT_EQ(collected(), (std::vector<std::string>{".bz", "x"}));
@@ -120,8 +128,8 @@ TEST_F(HeadwordScanTest, MissingFileLeavesTheTable) {
 
 TEST_F(HeadwordScanTest, MalformedFilesEndAtTheirEnd) {
     // No sentinel, empty lines, binary bytes and a very long line.
-    std::string bytes = ".B\r\nB\r\n\r\n.bad\r\n\x01\x02\x00\xFF" + std::string(100000, 'q') +
-                        "\n.bz\nlast";
+    std::string bytes =
+        ".B\r\nB\r\n\r\n.bad\r\n\x01\x02\x00\xFF" + std::string(100000, 'q') + "\n.bz\nlast";
     bytes[bytes.find('\x00')] = '\0';
     dir.write("Balt.lex", bytes);
     auto outcome = scanAltFile({.word = "bzz", .altFile = dir / "Balt.lex"}, table);
@@ -135,8 +143,8 @@ TEST_F(HeadwordScanTest, MalformedFilesEndAtTheirEnd) {
 TEST(CollectComments, ShowsEveryBlockOfTheHeadwordInFileOrder) {
     TestFolder dir;
     const auto file = dir.writeLines(
-        "Bcom.lex", {".B", ".bad", "first", "second", ".bada", "other", ".bad", "third",
-                     ".bad boy", "phrase", kSentinel, "Filslutsindikering"});
+        "Bcom.lex", {".B", ".bad", "first", "second", ".bada", "other", ".bad", "third", ".bad boy",
+                     "phrase", kSentinel, "Filslutsindikering"});
     const auto outcome = collectComments(file, ".bad");
     EXPECT_TRUE(outcome.fileFound);
     EXPECT_EQ(outcome.lines, (std::vector<std::string>{"first", "second", "third"}));

@@ -12,7 +12,11 @@ namespace {
 TEST(InitialLetter, FoldsAccentsAndSwedishLetters) {
     EXPECT_EQ(initialLetter("\xE5sna"), '\xC5');  // å
     EXPECT_EQ(initialLetter("\xC5sna"), '\xC5');  // Å
-    for (const char* word : {"\xE4ta", "\xC4ta", "\xE6" "ble", "\xC6" "ble"}) {
+    for (const char* word : {"\xE4ta", "\xC4ta",
+                             "\xE6"
+                             "ble",
+                             "\xC6"
+                             "ble"}) {
         EXPECT_EQ(initialLetter(word), '\xC4') << word;  // ä Ä æ Æ
     }
     for (const char* word : {"\xF6ra", "\xD6ra", "\xF8re", "\xD8re"}) {
@@ -34,7 +38,8 @@ TEST(InitialLetter, SkipsUpToTwoLeadingDots) {
 }
 
 TEST(InitialLetter, ForeignSpecialAlphabetShiftsBack) {
-    EXPECT_EQ(initialLetter("\xE2", {.foreignSpecial = true, .shift = 128}), 'B');  // 0xE2 - 128 = 'b'
+    EXPECT_EQ(initialLetter("\xE2", {.foreignSpecial = true, .shift = 128}),
+              'B');  // 0xE2 - 128 = 'b'
     EXPECT_EQ(initialLetter("\xE2"), 'A');
 }
 
@@ -60,7 +65,10 @@ TEST(Collation, ComparesFromTheSecondLetterInByteOrder) {
     EXPECT_TRUE(less(".aZalea", ".abbot"));
     EXPECT_EQ(compareHeadwordLines(".Azalea", ".azalea", rank), 0);
     EXPECT_TRUE(less(".azalea", ".azure"));
-    EXPECT_TRUE(less(".b\xE4" "ck", ".b\xE5t"));  // bäck before båt
+    EXPECT_TRUE(
+        less(".b\xE4"
+             "ck",
+             ".b\xE5t"));  // bäck before båt
     EXPECT_TRUE(less(".bad", ".bada"));
     EXPECT_TRUE(less(".B", ".bad"));
     EXPECT_TRUE(less(".bzzz", ".b\xFF\xFF\xFF"));
@@ -69,11 +77,14 @@ TEST(Collation, ComparesFromTheSecondLetterInByteOrder) {
 TEST(LetterFiles, TemplateAndNamesOfAFreshFolder) {
     TestFolder dir;
     ASSERT_TRUE(createMissingLetterFiles(dir.str()).ok());
-    EXPECT_EQ(TestFolder::read(dir / "Qalt.lex"), ".Q\r\nQ\r\n.q\xFF\xFF\xFF\r\nFilslutsindikering\r\n");
+    EXPECT_EQ(TestFolder::read(dir / "Qalt.lex"),
+              ".Q\r\nQ\r\n.q\xFF\xFF\xFF\r\nFilslutsindikering\r\n");
     EXPECT_EQ(TestFolder::read(dir / "Qcom.lex"), TestFolder::read(dir / "Qalt.lex"));
-    EXPECT_EQ(TestFolder::read(dir / "\xC3\x85" "alt.lex"),  // Åalt.lex
+    EXPECT_EQ(TestFolder::read(dir / "\xC3\x85"
+                                     "alt.lex"),  // Åalt.lex
               ".\xC5\r\n\xC5\r\n.\xE5\xFF\xFF\xFF\r\nFilslutsindikering\r\n");
-    EXPECT_EQ(TestFolder::read(dir / "1alt.lex"), ".1\r\n1\r\n.1\xFF\xFF\xFF\r\nFilslutsindikering\r\n");
+    EXPECT_EQ(TestFolder::read(dir / "1alt.lex"),
+              ".1\r\n1\r\n.1\xFF\xFF\xFF\r\nFilslutsindikering\r\n");
     EXPECT_TRUE(isLexiconFolder(dir.str()));
     EXPECT_FALSE(isListFolder(dir.str()));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 78);
@@ -85,7 +96,8 @@ TEST(LetterFiles, ExistingFilesAreKeptAndFoundWhateverTheirCase) {
     ASSERT_TRUE(createMissingLetterFiles(dir.str()).ok());
     EXPECT_FALSE(std::filesystem::exists(dir / "Balt.lex"));
     EXPECT_EQ(findLetterFile(dir.str(), "", 'B', LetterKind::Alt), dir / "balt.lex");
-    EXPECT_EQ(letterFileName(dir.str(), "a", 'B', LetterKind::Com), dir.path().string() + "a/Bcom.lex");
+    EXPECT_EQ(letterFileName(dir.str(), "a", 'B', LetterKind::Com),
+              dir.path().string() + "a/Bcom.lex");
 }
 
 TEST(LetterFiles, UnwritableFolderIsReported) {

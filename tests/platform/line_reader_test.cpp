@@ -49,6 +49,45 @@ TEST(LineReader, KeepsBinaryBytesAndLinesAcrossBlockBoundaries) {
     EXPECT_EQ(readAll(dir.write("big", bytes)), expected);
 }
 
+// The lines of `bytes` as the format defines them, the slow and obvious way.
+std::vector<std::string> referenceLines(const std::string& bytes, std::size_t max) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        const bool ended = end != std::string::npos;
+        if (!ended) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (max != 0 && line.size() > max) line.resize(max);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+TEST(LineReader, AgreesWithAPlainSplitOnRandomFiles) {
+    TestFolder dir;
+    std::srand(12345);
+    for (int round = 0; round < 40; ++round) {
+        std::string bytes;
+        const int size = round < 20 ? std::rand() % 2000 : 200000 + std::rand() % 400000;
+        while (static_cast<int>(bytes.size()) < size) {
+            const int kind = std::rand() % 10;
+            const std::size_t length = kind == 0 ? 200 + std::rand() % 400 : std::rand() % 30;
+            for (std::size_t i = 0; i < length; ++i)
+                bytes += static_cast<char>(1 + std::rand() % 255);
+            bytes += std::rand() % 2 ? "\r\n" : "\n";
+        }
+        if (round % 3 == 0)
+            bytes.resize(bytes.size() - 1 - std::rand() % 3);  // cut the last line end
+        const auto file = dir.write("r" + std::to_string(round), bytes);
+        for (std::size_t max : {std::size_t{0}, std::size_t{255}, std::size_t{7}}) {
+            ASSERT_EQ(readAll(file, max), referenceLines(bytes, max)) << "round " << round;
+        }
+    }
+}
+
 TEST(LineReader, MissingFileAndFolderAreNotOpen) {
     TestFolder dir;
     EXPECT_FALSE(LineReader(dir / "missing").isOpen());
@@ -74,9 +113,16 @@ TEST(Cp1252, CharactersWithoutAFormFailOrAreDropped) {
 TEST(Files, FindsFilesWithoutRegardToCase) {
     TestFolder dir;
     dir.write("balt.lex", "x");
-    dir.write("\xC3\xA5" "alt.lex", "x");  // "åalt.lex" in UTF-8
+    dir.write(
+        "\xC3\xA5"
+        "alt.lex",
+        "x");  // "åalt.lex" in UTF-8
     EXPECT_EQ(findFileIgnoringCase(dir / "Balt.lex"), dir / "balt.lex");
-    EXPECT_EQ(findFileIgnoringCase(dir / "\xC3\x85" "ALT.LEX"), dir / "\xC3\xA5" "alt.lex");
+    EXPECT_EQ(findFileIgnoringCase(dir / "\xC3\x85"
+                                         "ALT.LEX"),
+              dir /
+                  "\xC3\xA5"
+                  "alt.lex");
     EXPECT_FALSE(findFileIgnoringCase(dir / "Calt.lex").has_value());
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+#include "settings/font_state.h"
+
+namespace vernik {
+
+// The font to show for a stored font. Names of the classic sans-serif, serif
+// and fixed-pitch screen fonts map to the families present here; any other
+// name is asked for as it is, with a sans-serif fall-back.
+QFont displayFont(const FontSpec& spec);
+
+// The same font at another size in points.
+QFont displayFont(const FontSpec& spec, int pointSize);
+
+}  // namespace vernik

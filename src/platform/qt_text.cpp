@@ -1,0 +1,15 @@
+#include "platform/qt_text.h"
+
+#include "platform/cp1252.h"
+
+namespace vernik {
+
+QString fromBytes(std::string_view bytes) {
+    return QString::fromStdString(utf8FromCp1252(bytes));
+}
+
+std::string toBytes(const QString& text) {
+    return cp1252FromUtf8Lossy(text.toStdString());
+}
+
+}  // namespace vernik
