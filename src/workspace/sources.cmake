@@ -1,5 +1,8 @@
 list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/lookup_word.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_lookup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/list_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_view.cpp
 )
 list(APPEND VERNIK_UI_SOURCES
 )

@@ -11,5 +11,6 @@ using Arguments = std::vector<std::string>;
 
 int runLookup(const Arguments& args);
 int runImportDictd(const Arguments& args);
+int runListSearch(const Arguments& args);
 
 }  // namespace vernik::lex

@@ -1,11 +1,12 @@
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "commands.h"
-#include "lexicon/headword_scan.h"
 #include "lexicon/letter_files.h"
 #include "lexicon/letters.h"
 #include "platform/cp1252.h"
+#include "workspace/lexicon_lookup.h"
 #include "workspace/lookup_word.h"
 
 namespace vernik::lex {
@@ -29,23 +30,20 @@ bool lookUpOne(const LookupOptions& options, const std::string& argument) {
     const std::string typed = options.raw ? argument : cp1252FromUtf8Lossy(argument);
     const std::string word = cutLookupWord(typed);
     const char letter = initialLetter(word);
-    const auto altFile = findLetterFile(options.folder, "", letter, LetterKind::Alt);
-    if (word.empty() || !altFile) {
+    AltTable table;
+    const auto outcome =
+        word.empty()
+            ? LexiconLookupOutcome{}
+            : lookUpInLexicons({.folder = options.folder, .word = word, .letter = letter}, table);
+    if (!outcome.altFileFound) {
         const fs::path expected = letterFileName(options.folder, "", letter, LetterKind::Alt);
         std::fprintf(stderr, "vernik-lex: no letter file %s\n", expected.c_str());
         return false;
     }
-    AltTable table;
-    scanAltFile({.word = word, .altFile = *altFile}, table);
     const int stored = std::min(table.AltCount, kAltSlots);
     printLine("", table.slot(1), options.raw);
     for (int slot = 2; slot <= stored; ++slot) printLine("  ", table.slot(slot), options.raw);
-    const auto comFile = findLetterFile(options.folder, "", letter, LetterKind::Com);
-    if (comFile) {
-        for (const auto& line : collectComments(*comFile, table.slot(1)).lines) {
-            printLine("# ", line, options.raw);
-        }
-    }
+    for (const auto& line : outcome.comments) printLine("# ", line, options.raw);
     return true;
 }
 

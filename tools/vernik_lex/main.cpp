@@ -11,10 +11,13 @@ constexpr std::string_view kUsage =
     "\n"
     "commands:\n"
     "  lookup [--raw] FOLDER WORD...\n"
-    "      look each WORD up in the lexicon folder FOLDER and print the selected\n"
-    "      headword line, the further lines of the entry (indented by two blanks)\n"
-    "      and its comments (after \"# \"); --raw writes the stored Windows-1252\n"
-    "      bytes instead of UTF-8\n"
+    "      look each WORD up in the lexicon folder FOLDER and its supplementary\n"
+    "      lexicons (FOLDERa, FOLDERb, ...) and print the selected headword line,\n"
+    "      the further lines collected (indented by two blanks) and the comments\n"
+    "      (after \"# \"); --raw writes the stored Windows-1252 bytes, not UTF-8\n"
+    "  list-search [--previous] LISTFILE WORD\n"
+    "      print every line of the word list LISTFILE that contains WORD, as the\n"
+    "      comment box shows it; --previous adds the two lines before each hit\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -36,6 +39,7 @@ int main(int argc, char** argv) {
     }
     if (command == "lookup") return vernik::lex::runLookup(args);
     if (command == "import-dictd") return vernik::lex::runImportDictd(args);
+    if (command == "list-search") return vernik::lex::runListSearch(args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;
