@@ -72,6 +72,8 @@ char foldAccented(unsigned char c) {
             return static_cast<char>(kOuml);
         case 0xE5:
             return static_cast<char>(kAring);
+        case 0xFC:  // ü shares the files of Ü, as on file systems that ignore case
+            return static_cast<char>(kUuml);
         case 0x8F:
         case 0x9F:
         case 0xAF:

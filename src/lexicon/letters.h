@@ -21,7 +21,7 @@ struct SpecialAlphabet {
 };
 
 // The letter that names the files of `word`: its first character after up to
-// two leading dots, upper-cased and with accented letters folded. An empty
+// two leading dots, upper-cased and with accented letters folded (ü to Ü). An empty
 // word gives '\0'.
 char initialLetter(std::string_view word, SpecialAlphabet special = {});
 

@@ -1,6 +1,10 @@
 #include <QApplication>
 
+#include "main/program.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    vernik::Program program(argc > 1 ? argv[1] : "");
+    program.form.showMaximized();
+    return app.exec();
 }

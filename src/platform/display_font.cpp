@@ -29,9 +29,12 @@ constexpr std::array<FamilyMapping, 10> kMappings = {{
 
 QString familyForHint(QFont::StyleHint hint) {
     switch (hint) {
-        case QFont::Serif: return QStringLiteral("Serif");
-        case QFont::Monospace: return QStringLiteral("Monospace");
-        default: return QStringLiteral("Sans Serif");
+        case QFont::Serif:
+            return QStringLiteral("Serif");
+        case QFont::Monospace:
+            return QStringLiteral("Monospace");
+        default:
+            return QStringLiteral("Sans Serif");
     }
 }
 
@@ -53,6 +56,8 @@ QFont displayFont(const FontSpec& spec, int pointSize) {
     return font;
 }
 
-QFont displayFont(const FontSpec& spec) { return displayFont(spec, spec.size); }
+QFont displayFont(const FontSpec& spec) {
+    return displayFont(spec, spec.size);
+}
 
 }  // namespace vernik

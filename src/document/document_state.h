@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace vernik {
+
+// The document in the output box as a file, and its printing.
+struct DocumentState {
+    std::string OutputFileName;    // empty until a document is opened or saved
+    std::string OutputFileFolder;  // folder of OutputFileName, no trailing "/"
+    bool DocumentChanged = false;
+    int PendingAction = 0;  // the command waiting behind the exit panel
+    bool PrintTooBig = false;
+    bool PrintAfterPanel = false;
+};
+
+}  // namespace vernik

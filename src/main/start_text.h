@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace vernik {
+
+// The guide the output box shows until the user starts writing.
+QString startText();
+
+}  // namespace vernik

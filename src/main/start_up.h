@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+namespace vernik {
+
+class TForm1;
+struct SharedState;
+
+// The start-up sequence, run once when the main window is first activated:
+// default state, the settings, the layout for the screen, the kind of
+// Lexicon1 and the interface language.
+class StartUp : public QObject {
+    Q_OBJECT
+
+  public:
+    StartUp(TForm1& form, SharedState& state);
+
+    // Runs the whole sequence; the first activation of the window calls it
+    // (or, failing an activation, the first showing).
+    void FormActivate();
+    bool hasRun() const { return hasRun_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void resetWorkspaceAndCaptions();
+    void fitTitlePageToScreen();
+    void fitOutputBoxToScreen();
+    void setUpFontsAndTables();
+    void readScaleFactors();
+    void giveBoxesMainFont();
+    void prepareOutputBox();
+    void setStartFolders();
+    void clearPendingChanges();
+    void showTitlePageIfWanted();
+    void decideLexicon1();
+    void chooseStartLanguage();
+
+    // The built-in texts of the print-settings fields "SkalaHor" and
+    // "SkalaVert"; the settings panels will hold them.
+    std::string scaleFieldText() const { return "6,5"; }
+    void showMessage(const std::string& bytes);
+
+    // Calls into parts of the program that are not built yet. Each does
+    // nothing until its subsystem provides the real work.
+    void enableLargestMouseWriting(bool /*screenIsWide*/) {}
+    void setTextAreaHeightField(int /*height*/) {}
+    void placeWebPanelOverOutputBox() {}
+    void setUpMouseWritingFonts() {}
+    void setTextWidthField(int /*width*/) {}
+    void setFileDialogStartFolders(const std::string& /*folder*/) {}
+    void runSettingsSearch() {}
+    void applyTextAreaSettings() {}
+    void showSettingsFileName() {}
+    void loadLanguageDescription(const std::string& /*file*/) {}
+    void loadInterfaceLanguage(int /*number*/) {}
+
+    TForm1& form_;
+    SharedState& state_;
+    bool hasRun_ = false;
+};
+
+}  // namespace vernik

@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+
+namespace vernik {
+
+// The main window: a container of the program's controls under the names the
+// handlers use. It holds no behaviour; handler groups get a reference to it
+// and to the shared state and connect to the controls.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // Size the window was laid out for.
+    static constexpr int kDesignWidth = 812;
+    static constexpr int kDesignHeight = 506;
+
+    // The frame of the alternative boxes and what it holds.
+    QFrame* PanelAlt1 = nullptr;
+    QLineEdit* EditPAlt1 = nullptr;  // alternative boxes 1-3
+    QLineEdit* EditPAlt2 = nullptr;
+    QLineEdit* EditPAlt3 = nullptr;
+    QLineEdit* EditPAlt4 = nullptr;  // overlays of boxes 1-3 for new-word alternatives
+    QLineEdit* EditPAlt5 = nullptr;
+    QLineEdit* EditPAlt6 = nullptr;
+    QLabel* LabelPAlt1 = nullptr;  // "Återgå": page back
+    QLabel* LabelPAlt2 = nullptr;  // "Flera Alternativ": page forward
+    QLabel* LabelPAlt3 = nullptr;  // the lexicon that a change goes to
+
+    // Lookup row and lexicon labels.
+    QLineEdit* Edit1 = nullptr;      // input box
+    QLineEdit* Edit2 = nullptr;      // headword box
+    QLineEdit* Edit5 = nullptr;      // status box, over the headword box
+    QLabel* Label1 = nullptr;        // "Lex1:"
+    QLabel* Label2 = nullptr;        // Lexicon1 setting
+    QLabel* Label13 = nullptr;       // "Lex2:"
+    QLabel* Label14 = nullptr;       // Lexicon2 folder
+    QLabel* Label22 = nullptr;       // page and line of the selection
+    QLabel* Label15 = nullptr;       // output file name
+    QPushButton* Button1 = nullptr;  // "Visa Lexikon"
+    QPushButton* Button2 = nullptr;  // comment editing
+    QPushButton* Button4 = nullptr;  // "Återgå" of the enlarged comment box
+    QPushButton* Button5 = nullptr;  // "Långa rader"
+
+    // Text areas.
+    QTextEdit* RichEdit3 = nullptr;   // comment box
+    QPlainTextEdit* Memo1 = nullptr;  // the "Visa Lexikon" view, over the comment box
+    QTextEdit* RichEdit2 = nullptr;   // output box
+    QLineEdit* Edit3 = nullptr;       // message bar
+
+    QFrame* Panel1 = nullptr;  // title page
+    QTimer* Timer3 = nullptr;  // missing letter file: opens the lexicon choice
+
+    // Main menu.
+    QMenu* Arkiv1 = nullptr;
+    QAction* Nytt1 = nullptr;
+    QAction* GetUtfil1 = nullptr;
+    QAction* GetOfUtfil1 = nullptr;
+    QAction* Hack1 = nullptr;
+    QAction* Spara1 = nullptr;
+    QAction* SaveUtfil1 = nullptr;
+    QAction* SaveOfUtfil1 = nullptr;
+    QAction* PrintUtfil1 = nullptr;
+    QAction* Exit1 = nullptr;
+
+    QMenu* Redigera1 = nullptr;
+    QAction* Cut1 = nullptr;
+    QAction* Copy1 = nullptr;
+    QAction* Paste1 = nullptr;
+    QAction* Mark1 = nullptr;
+    QAction* Find2 = nullptr;
+    QAction* Byt1 = nullptr;
+
+    QMenu* Lex1 = nullptr;
+    QAction* Lex1Val = nullptr;
+    QAction* Lex2Val = nullptr;
+    QAction* Lex2off = nullptr;
+
+    QMenu* Options = nullptr;
+    QAction* aborttags1 = nullptr;
+    QAction* abortradslut1 = nullptr;
+    QAction* addradslut1 = nullptr;
+    QAction* Bias1 = nullptr;
+    QAction* Flytta1 = nullptr;
+    QAction* Textwidth1 = nullptr;
+    QAction* Font1 = nullptr;
+    QAction* Startv1 = nullptr;
+    QAction* NyIni1 = nullptr;
+    QAction* Specialalfabet1 = nullptr;
+    QAction* Specialalfabet2 = nullptr;
+    QAction* Bytes1 = nullptr;
+    QAction* Bytes2 = nullptr;
+    QAction* Cyr1 = nullptr;
+    QAction* Bildbort1 = nullptr;
+
+    QMenu* LexAdd = nullptr;
+    QAction* LexAdd1 = nullptr;
+    QAction* Lexsub1 = nullptr;
+    QAction* Lexsub2 = nullptr;
+    QAction* Nyalistord1 = nullptr;
+    QAction* Lexomv1 = nullptr;
+    QAction* LexList1 = nullptr;
+    QAction* Insortering1 = nullptr;
+    QAction* Textkontroll1 = nullptr;
+    QAction* Nyord2 = nullptr;
+    QAction* NyOrd1 = nullptr;
+    QAction* Rknaord1 = nullptr;
+
+    QMenu* Bruk1 = nullptr;
+    QAction* OmVernik11 = nullptr;
+    QAction* Bruks = nullptr;
+    QAction* AddBruks = nullptr;
+    QAction* Alfabet1 = nullptr;
+    QAction* CD = nullptr;
+    QAction* Format1 = nullptr;
+    QAction* MusskriftAnv = nullptr;
+    QAction* Bruksp1 = nullptr;
+    QAction* BrukOrdlist1 = nullptr;
+    QAction* LangBruk = nullptr;
+    QAction* Internet2 = nullptr;
+
+    // Commands on the menu bar itself.
+    QAction* Lang1 = nullptr;
+    QMenu* Andraprogram1 = nullptr;
+    QAction* Anteckningar1 = nullptr;
+    QAction* WordPad1 = nullptr;
+    QAction* Word1 = nullptr;
+    QAction* Musskrift0 = nullptr;
+    QAction* Spsp1 = nullptr;
+    QAction* Internet1 = nullptr;
+
+    // Pop-up menu of the output box.
+    QMenu* PopupMenu1 = nullptr;
+    QAction* GetUtfil2 = nullptr;
+    QAction* SaveUtfil2 = nullptr;
+    QAction* PrintUtfil2 = nullptr;
+    QAction* Rensa1 = nullptr;
+    QAction* Findp2 = nullptr;
+
+  private:
+    void createAlternativeFrame(QWidget* client);
+    void createLookupRow(QWidget* client);
+    void createTextAreas(QWidget* client);
+    void createHiddenControls(QWidget* client);
+
+    void createFileMenu();
+    void createEditMenu();
+    void createLexiconChoiceMenu();
+    void createOptionsMenu();
+    void createLexiconMenu();
+    void createManualsMenu();
+    void createMenuBarCommands();
+    void createOutputBoxPopup();
+};
+
+}  // namespace vernik

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace vernik {
+
+// Lexicon editing and the batch operations over lexicon folders.
+struct MaintenanceState {
+    bool ChangeMode = false;   // the alternative boxes are being edited
+    char BatchOp = 'n';        // the batch operation chosen last; 'n' for none
+    bool MarkNewWords = true;  // added alternatives carry the new-word mark
+    std::string BakFileName;   // backup of the letter file being rewritten
+};
+
+}  // namespace vernik

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vernik {
+
+// Colour number of the window-text system colour.
+inline constexpr std::int32_t kWindowTextColour = -2147483640;
+
+// A font as the settings file and the font panel describe it. The name is
+// kept as given; the window layer maps it to a family it can show.
+struct FontSpec {
+    std::string name;
+    int size = 12;  // points
+    std::int32_t colour = kWindowTextColour;
+    bool bold = false;
+    bool italic = false;
+    int charset = 0;  // 0 ANSI, 2 Symbol, 204 Russian ...
+};
+
+// A translation of every byte value to another.
+using ByteTable = std::array<unsigned char, 256>;
+
+inline ByteTable identityByteTable() {
+    ByteTable table{};
+    for (int i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(i);
+    return table;
+}
+
+// Fonts, character sets and the special alphabets typed through them.
+struct FontState {
+    FontSpec MainFont{.name = "MS San Serif"};
+    FontSpec ScriptFont{.name = "xdvng", .charset = 2};
+    bool XdvngMode = false;  // MainFont is the Devanagari font "xdvng"
+    int FontCharset = 0;
+    std::string CharTableFileName;  // the teck.tab to load
+    std::string BackwardsSetting;
+
+    // Special alphabets and keyboard shift.
+    ByteTable OwnTable = identityByteTable();
+    ByteTable ForeignTable = identityByteTable();
+    bool OwnSpecial = false;
+    bool ForeignSpecial = false;
+    int SpecialShift = 128;
+    bool KeyboardShiftOn = false;
+    bool BackwardsWriting = false;
+    std::string CaptionOwnToSpecial = "Eget Latinskt till Special";
+    std::string CaptionOwnFromSpecial = "Eget Special till Latinskt";
+    std::string CaptionForeignToSpecial = "Fr\xE4mmande Latinskt till Special";
+    std::string CaptionForeignFromSpecial = "Fr\xE4mmande Special till Latinskt";
+    std::string ForeignSpecialCaption = CaptionForeignToSpecial;
+};
+
+}  // namespace vernik
