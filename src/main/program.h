@@ -1,11 +1,15 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "main/lexicon_choice.h"
 #include "main/shared_state.h"
 #include "main/start_text_guard.h"
 #include "main/start_up.h"
 #include "main/tform1.h"
+#include "platform/dialogs.h"
+#include "workspace/lookup_driver.h"
 
 namespace vernik {
 
@@ -13,12 +17,16 @@ namespace vernik {
 // connected to them.
 class Program {
   public:
-    explicit Program(std::string commandLineFile = {});
+    // The platform's own dialogs unless `dialogs` gives others (tests script them).
+    explicit Program(std::string commandLineFile = {}, std::unique_ptr<Dialogs> dialogs = nullptr);
 
+    std::unique_ptr<Dialogs> dialogs;
     SharedState state;
     TForm1 form;
     StartUp startUp{form, state};
     StartTextGuard startTextGuard{*form.RichEdit2, state.workspace};
+    LexiconChoice lexiconChoice{form, state, *dialogs};
+    LookupDriver lookupDriver{form, state, lexiconChoice};
 };
 
 }  // namespace vernik

@@ -22,6 +22,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createLookupRow(client);
     createTextAreas(client);
     createHiddenControls(client);
+    createLexiconChoicePanels(client);
 
     createFileMenu();
     createEditMenu();

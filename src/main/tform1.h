@@ -60,6 +60,22 @@ class TForm1 : public QMainWindow {
     QTextEdit* RichEdit2 = nullptr;   // output box
     QLineEdit* Edit3 = nullptr;       // message bar
 
+    // The lexicon choice panels: the path of a file in the lexicon's folder.
+    QFrame* PanelLex1 = nullptr;
+    QLabel* LabelPLex1 = nullptr;
+    QLabel* LabelPLex2 = nullptr;
+    QLineEdit* EditPLex1 = nullptr;
+    QPushButton* ButtonPLex1 = nullptr;  // "Browse"
+    QPushButton* ButtonPLex2 = nullptr;  // "OK"
+    QPushButton* ButtonPLex3 = nullptr;  // "Avbryt"
+    QFrame* PanelLex2 = nullptr;
+    QLabel* LabelP2Lex1 = nullptr;
+    QLabel* LabelP2Lex2 = nullptr;
+    QLineEdit* EditP2Lex1 = nullptr;
+    QPushButton* ButtonP2Lex1 = nullptr;
+    QPushButton* ButtonP2Lex2 = nullptr;
+    QPushButton* ButtonP2Lex3 = nullptr;
+
     QFrame* Panel1 = nullptr;  // title page
     QTimer* Timer3 = nullptr;  // missing letter file: opens the lexicon choice
 
@@ -154,6 +170,7 @@ class TForm1 : public QMainWindow {
     void createLookupRow(QWidget* client);
     void createTextAreas(QWidget* client);
     void createHiddenControls(QWidget* client);
+    void createLexiconChoicePanels(QWidget* client);
 
     void createFileMenu();
     void createEditMenu();

@@ -5,4 +5,5 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_view.cpp
 )
 list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/lookup_driver.cpp
 )

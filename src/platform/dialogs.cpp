@@ -1,0 +1,19 @@
+#include "platform/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace vernik {
+
+std::optional<QString> PlatformDialogs::openFile(QWidget* parent, const QString& title,
+                                                 const QString& folder, const QString& filter) {
+    const QString chosen = QFileDialog::getOpenFileName(parent, title, folder, filter);
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen;
+}
+
+void PlatformDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QStringLiteral("Vernik"), text);
+}
+
+}  // namespace vernik

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace vernik {
+
+// What the program asks of the platform's standard dialogs. The program uses
+// the real dialogs; tests give scripted answers.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+
+    // The file chosen in an open dialog, or nothing when it was cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
+                                            const QString& folder, const QString& filter) = 0;
+
+    // A message box with an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+};
+
+// The platform's own dialogs.
+class PlatformDialogs : public Dialogs {
+  public:
+    std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& folder,
+                                    const QString& filter) override;
+    void message(QWidget* parent, const QString& text) override;
+};
+
+}  // namespace vernik

@@ -1,0 +1,349 @@
+#include "workspace/lookup_driver.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "lexicon/letter_files.h"
+#include "main/lexicon_choice.h"
+#include "main/shared_state.h"
+#include "main/tform1.h"
+#include "platform/display_font.h"
+#include "platform/qt_text.h"
+#include "platform/widget_look.h"
+#include "workspace/lexicon_lookup.h"
+#include "workspace/lexicon_view.h"
+#include "workspace/list_search.h"
+#include "workspace/lookup_word.h"
+
+namespace vernik {
+namespace {
+
+constexpr QRect kCommentBoxPlace(270, 5, 465, 80);
+constexpr QRect kCommentBoxEnlarged(5, 5, 790, 570);
+const std::string kNewWordMark = "\xA4";
+
+QString joinLines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    texts.reserve(static_cast<int>(lines.size()));
+    for (const auto& line : lines) texts << fromBytes(line);
+    return texts.join(QChar('\n'));
+}
+
+std::string withoutTrailingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+std::string withoutBlanksAndDots(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c != ' ' && c != '.') out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+LookupDriver::LookupDriver(TForm1& form, SharedState& state, LexiconChoice& choice)
+    : QObject(&form), form_(form), state_(state), choice_(choice) {
+    connect(form_.Edit1, &QLineEdit::textChanged, this, &LookupDriver::Edit1Change);
+    connect(form_.Button1, &QPushButton::clicked, this, &LookupDriver::Button1Click);
+    connect(form_.Button4, &QPushButton::clicked, this, &LookupDriver::Button4Click);
+    connect(form_.Button5, &QPushButton::clicked, this, &LookupDriver::Button5Click);
+    connect(form_.Timer3, &QTimer::timeout, this, &LookupDriver::Timer3Timer);
+    for (QWidget* box : {static_cast<QWidget*>(form_.Edit1), static_cast<QWidget*>(form_.Edit2)}) {
+        box->setMouseTracking(true);
+        box->installEventFilter(this);
+    }
+    form_.Memo1->viewport()->installEventFilter(this);
+    form_.RichEdit3->viewport()->installEventFilter(this);
+}
+
+bool LookupDriver::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == form_.Edit1 && type == QEvent::KeyPress) {
+        // Typing in the input box looks up in Lexicon1.
+        state_.workspace.ActiveLexiconFolder = state_.workspace.Lexicon1Folder;
+    } else if ((watched == form_.Edit1 || watched == form_.Edit2) && type == QEvent::MouseMove) {
+        static_cast<QWidget*>(watched)->setFocus();
+    } else if (watched == form_.Memo1->viewport() && type == QEvent::MouseButtonDblClick) {
+        Memo1DblClick();
+        return true;
+    } else if (watched == form_.RichEdit3->viewport() && type == QEvent::MouseButtonPress) {
+        // The picture panel hides here once pictures exist.
+        if (!state_.media.WholeFileComment) form_.RichEdit3->setGeometry(kCommentBoxPlace);
+    } else if (watched == form_.RichEdit3->viewport() && type == QEvent::Wheel) {
+        enlargeCommentBox();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LookupDriver::Edit1Change() {
+    auto& ws = state_.workspace;
+    state_.media.SeriesRunning = true;
+    state_.media.LexiconLookup = true;
+    ws.SupplementSuffix.clear();
+    ws.AltBase = 0;
+    resetView();
+
+    if (!state_.fonts.KeyboardShiftOn && !form_.Edit1->text().isEmpty()) {
+        if (!ws.OutputBoxStarted) {
+            form_.RichEdit2->clear();
+            ws.OutputBoxStarted = true;
+            state_.document.DocumentChanged = false;
+        }
+        ws.InOrd = cutLookupWord(toBytes(form_.Edit1->text()));
+        ws.LookupInitial = std::string(
+            1, initialLetter(ws.InOrd,
+                             {.foreignSpecial = state_.fonts.ForeignSpecial,
+                              .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)}));
+        if (!ws.InOrd.empty()) {
+            if (listMode()) {
+                if (ws.InOrd.size() > 2) {
+                    form_.RichEdit3->clear();
+                    if (ws.Lexicon1IsList) {
+                        ws.ListFileName = letterFileName(ws.Lexicon1Folder, "", ws.LookupInitial[0],
+                                                         LetterKind::List)
+                                              .string();
+                    }
+                    if (ws.ListFileName.size() > 1) runListSearch();
+                }
+            } else {
+                lookUpInLexicon();
+            }
+            state_.media.MediaWord = withoutTrailingBlanks(ws.InOrd);
+            if (state_.media.LexiconLookup) runMediaLookup();
+        }
+    }
+    const char batch = state_.maintenance.BatchOp;
+    if (batch != 'k' && batch != 'w') form_.Edit3->hide();
+}
+
+// The word list of Lexicon1 is searched instead of a lexicon.
+bool LookupDriver::listMode() const {
+    const auto& ws = state_.workspace;
+    return ws.ActiveLexiconFolder == ws.Lexicon1Folder && !ws.Lexicon1IsLexicon;
+}
+
+void LookupDriver::resetView() {
+    auto& fonts = state_.fonts;
+    const auto& ws = state_.workspace;
+    if (fonts.XdvngMode) {
+        if (ws.ActiveLexiconFolder == ws.Lexicon1Folder) {
+            for (QWidget* box :
+                 {static_cast<QWidget*>(form_.Edit1), static_cast<QWidget*>(form_.Edit2),
+                  static_cast<QWidget*>(form_.RichEdit3)}) {
+                box->setFont(displayFont(fonts.MainFont));
+            }
+            for (QLineEdit* box : {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3}) {
+                box->setFont(displayFont(fonts.ScriptFont));
+            }
+        }
+        if (ws.ActiveLexiconFolder == ws.Lexicon2Folder) {
+            form_.Edit1->setFont(displayFont(fonts.ScriptFont));
+            form_.RichEdit3->setFont(displayFont(fonts.MainFont));
+            for (QLineEdit* box : {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3}) {
+                box->setFont(displayFont(fonts.MainFont));
+            }
+        }
+    }
+    setGround(*form_.EditPAlt2, look::windowBackground());
+    setGround(*form_.EditPAlt3, look::windowBackground());
+    form_.RichEdit3->setLineWrapMode(QTextEdit::WidgetWidth);
+    form_.RichEdit3->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setGround(*form_.RichEdit3, look::windowBackground());
+    form_.RichEdit3->resize(kCommentBoxPlace.width(), form_.RichEdit3->height());
+    form_.Button4->hide();
+    form_.Button5->hide();
+    form_.LabelPAlt3->hide();
+    state_.workspace.PhraseFollows = false;
+    state_.workspace.WheelChoice = 1;
+    state_.media.WholeFileComment = false;
+}
+
+void LookupDriver::lookUpInLexicon() {
+    auto& ws = state_.workspace;
+    ws.LexiconView = false;
+    form_.Button1->setText(fromBytes(ws.CaptionShowLexicon));
+    ws.ShowPreviousLines = false;
+
+    const LexiconLookupOutcome outcome = lookUpInLexicons({.folder = ws.ActiveLexiconFolder,
+                                                           .word = ws.InOrd,
+                                                           .letter = ws.LookupInitial[0],
+                                                           .rank = &ws.CollationRank},
+                                                          ws.Alt);
+    ws.AltFileName = outcome.altFileName;
+    ws.ComFileName = outcome.comFileName;
+    ws.SupplementSuffix.clear();
+    ws.AltBase = 0;
+    ws.PhraseFollows = outcome.phraseFollows;
+    ws.HasComments = outcome.hasComments;
+    showLookup(outcome);
+}
+
+void LookupDriver::showLookup(const LexiconLookupOutcome& outcome) {
+    const auto& ws = state_.workspace;
+    form_.Button2->hide();
+    if (!outcome.altFileFound) {
+        form_.Timer3->start();
+    } else {
+        form_.Edit5->hide();
+        form_.LabelPAlt3->hide();
+        if (ws.ActiveLexiconFolder == ws.Lexicon1Folder) {
+            setGround(*form_.PanelAlt1, look::activeCaptionGradient());
+        }
+        if (ws.ActiveLexiconFolder == ws.Lexicon2Folder) setGround(*form_.PanelAlt1, Qt::blue);
+        form_.LabelPAlt1->hide();
+        form_.LabelPAlt2->hide();
+        form_.Edit2->setText(fromBytes(ws.Alt.slot(1)));
+        showAlternatives(outcome.shownLines);
+    }
+    showComments(outcome.comments, outcome.commentsReplace);
+    if (ws.PhraseFollows) setGround(*form_.PanelAlt1, Qt::yellow);
+    colourHeadwordBox();
+}
+
+// Boxes 1-3 show slots 2-4 of the table; an alternative with the new-word
+// mark also shows in the overlay box over its box.
+void LookupDriver::showAlternatives(int shownLines) {
+    const auto& alt = state_.workspace.Alt;
+    QLineEdit* boxes[] = {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3};
+    QLineEdit* overlays[] = {form_.EditPAlt4, form_.EditPAlt5, form_.EditPAlt6};
+    for (int i = 0; i < 3; ++i) {
+        boxes[i]->clear();
+        overlays[i]->clear();
+        overlays[i]->hide();
+        if (i > 0) boxes[i]->hide();
+        const std::string& line = alt.slot(i + 2);
+        if (shownLines < i + 2 || line.empty()) continue;
+        boxes[i]->setText(fromBytes(line));
+        boxes[i]->show();
+        overlays[i]->setText(fromBytes(line));
+        overlays[i]->setVisible(line.starts_with(kNewWordMark));
+    }
+    form_.LabelPAlt2->setVisible(alt.AltCount > alt.AltShownLast && alt.AltShownLast >= 4);
+}
+
+// Yellow says that the headword shown is not the word typed.
+void LookupDriver::colourHeadwordBox() {
+    const QString typed = "." + form_.Edit1->text();
+    const QString headword = form_.Edit2->text();
+    const bool differs = headword != typed && headword + " " != typed;
+    setGround(*form_.Edit2, differs ? QColor(Qt::yellow) : look::windowBackground());
+}
+
+void LookupDriver::showComments(const std::vector<std::string>& lines, bool replace) {
+    if (replace) form_.RichEdit3->clear();
+    if (!lines.empty()) form_.RichEdit3->append(joinLines(lines));
+}
+
+void LookupDriver::runListSearch() {
+    auto& ws = state_.workspace;
+    ws.SelectionLookupOn = false;
+    const ListSearchOutcome outcome = searchList(ws.ListFileName, ws.InOrd, ws.ShowPreviousLines);
+    if (outcome.fileFound) {
+        form_.Button2->hide();
+        setGround(*form_.RichEdit3, look::windowBackground());
+        form_.Memo1->hide();
+        ws.ListPrevious1.clear();
+        ws.ListPrevious2.clear();
+        state_.media.LexiconLookup = false;
+        form_.Button1->setText(ws.ShowPreviousLines ? QStringLiteral("Stäng Förrad")
+                                                    : QStringLiteral("Visa Förrad"));
+        if (outcome.hits > 0) {
+            state_.media.ListFolder = std::filesystem::path(ws.ListFileName).parent_path().string();
+            state_.media.MediaWord = withoutBlanksAndDots(ws.InOrd);
+            state_.media.SavedMediaWord = state_.media.MediaWord;
+            if (ws.InOrd.starts_with('.')) runMediaLookup();
+        }
+        showComments(outcome.lines, false);
+    }
+    ws.SelectionLookupOn = true;
+}
+
+void LookupDriver::Button1Click() {
+    auto& ws = state_.workspace;
+    if (listMode()) {
+        form_.RichEdit3->clear();
+        ws.ShowPreviousLines = form_.Button1->text() == QStringLiteral("Visa Förrad");
+        if (ws.InOrd.size() > 2 && ws.ListFileName.size() > 1) runListSearch();
+        return;
+    }
+    if (ws.LexiconView) {
+        ws.LexiconView = false;
+        form_.Memo1->hide();
+        form_.Button1->setText(fromBytes(ws.CaptionShowLexicon));
+        return;
+    }
+    ws.LexiconView = true;
+    form_.Button1->setText(fromBytes(ws.CaptionCloseLexicon));
+    showLexiconView();
+}
+
+void LookupDriver::showLexiconView() {
+    auto& ws = state_.workspace;
+    const std::string headword = toBytes(form_.Edit2->text());
+    // The letter as it stands in the headword, upper-cased but not folded.
+    char letter = headword.size() > 1 ? headword[1] : '\0';
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 32);
+    const auto found = findLetterFile(ws.ActiveLexiconFolder, "", letter, LetterKind::Alt);
+    ws.AltFileName =
+        (found ? *found : letterFileName(ws.ActiveLexiconFolder, "", letter, LetterKind::Alt))
+            .string();
+    if (!found) return;
+    form_.Memo1->setPlainText(joinLines(lexiconViewLines(*found, headword)));
+    form_.Memo1->show();
+    form_.Memo1->raise();
+}
+
+void LookupDriver::Memo1DblClick() {
+    form_.Memo1->hide();
+}
+
+void LookupDriver::Timer3Timer() {
+    form_.Timer3->stop();
+    const auto& ws = state_.workspace;
+    if (ws.ActiveLexiconFolder == ws.Lexicon2Folder) {
+        choice_.Lex2ValClick();
+    } else {
+        choice_.Lex1ValClick();
+    }
+}
+
+void LookupDriver::enlargeCommentBox() {
+    QRect place = kCommentBoxEnlarged;
+    if (state_.media.WholeFileComment) {
+        place.moveTop(25);
+        form_.Button4->show();
+        form_.Button5->show();
+    }
+    form_.RichEdit3->setGeometry(place);
+    form_.RichEdit3->raise();
+}
+
+void LookupDriver::restoreCommentBox() {
+    form_.RichEdit3->setGeometry(kCommentBoxPlace);
+    form_.Button4->hide();
+    form_.Button5->hide();
+}
+
+void LookupDriver::Button4Click() {
+    form_.RichEdit3->setLineWrapMode(QTextEdit::WidgetWidth);
+    form_.RichEdit3->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    restoreCommentBox();
+}
+
+void LookupDriver::Button5Click() {
+    form_.RichEdit3->setLineWrapMode(QTextEdit::NoWrap);
+    form_.RichEdit3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    form_.RichEdit3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+}  // namespace vernik

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "main/program.h"
+#include "scripted_dialogs.h"
+#include "test_folder.h"
+
+// Lets test failures show texts of widgets as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A running program whose start folder is a fresh temporary folder and whose
+// dialogs are scripted. Tests build their lexicons in the folder before start().
+class ProgramFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previousFolder_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder.path());
+    }
+    void TearDown() override {
+        program.reset();
+        std::filesystem::current_path(previousFolder_);
+    }
+
+    void start() {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        program = std::make_unique<vernik::Program>(std::string(), std::move(scripted));
+        program->form.show();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return program->startUp.hasRun(); }, 5000));
+    }
+
+    vernik::TForm1& form() { return program->form; }
+    vernik::SharedState& state() { return program->state; }
+    vernik::WorkspaceState& ws() { return program->state.workspace; }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+
+    TestFolder folder;
+    std::unique_ptr<vernik::Program> program;
+    ScriptedDialogs* dialogs = nullptr;
+
+  private:
+    std::filesystem::path previousFolder_;
+};
