@@ -5,11 +5,12 @@
 
 #include "main/lexicon_choice.h"
 #include "main/shared_state.h"
-#include "main/start_text_guard.h"
 #include "main/start_up.h"
 #include "main/tform1.h"
 #include "platform/dialogs.h"
+#include "platform/output_box.h"
 #include "workspace/lookup_driver.h"
+#include "workspace/output_box_writing.h"
 
 namespace vernik {
 
@@ -24,9 +25,10 @@ class Program {
     SharedState state;
     TForm1 form;
     StartUp startUp{form, state};
-    StartTextGuard startTextGuard{*form.RichEdit2, state.workspace};
     LexiconChoice lexiconChoice{form, state, *dialogs};
     LookupDriver lookupDriver{form, state, lexiconChoice};
+    OutputBox& outputBox = *new OutputBox(*form.RichEdit2);  // owned by the output box
+    OutputBoxWriting writing{form, state, outputBox};
 };
 
 }  // namespace vernik

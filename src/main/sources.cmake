@@ -8,7 +8,6 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_choice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/start_text.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/start_text_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/start_up.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_controls.cpp

@@ -8,4 +8,5 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/widget_look.cpp
   ${CMAKE_CURRENT_LIST_DIR}/display_font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/output_box.cpp
 )

@@ -45,6 +45,7 @@ struct FontState {
     bool ForeignSpecial = false;
     int SpecialShift = 128;
     bool KeyboardShiftOn = false;
+    int KeyboardShift = 0;  // added to every typed key while KeyboardShiftOn
     bool BackwardsWriting = false;
     std::string CaptionOwnToSpecial = "Eget Latinskt till Special";
     std::string CaptionOwnFromSpecial = "Eget Special till Latinskt";

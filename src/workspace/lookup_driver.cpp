@@ -48,6 +48,23 @@ std::string withoutBlanksAndDots(const std::string& text) {
     return out;
 }
 
+// The input box text begins with a capital: a character that upper-casing
+// a-z leaves as it is and that is none of the small letters ä å æ ö ü.
+bool startsWithCapital(const std::string& text) {
+    if (text.empty()) return false;
+    const auto first = static_cast<unsigned char>(text[0]);
+    return !(first >= 'a' && first <= 'z') && first != 0xE4 && first != 0xE5 && first != 0xE6 &&
+           first != 0xF6 && first != 0xFC;
+}
+
+// The character that ended the word, or a blank at the end of the text or
+// for a control character.
+char wordEnd(const std::string& text, std::size_t wordLength) {
+    if (wordLength >= text.size() || static_cast<unsigned char>(text[wordLength]) < 0x20)
+        return ' ';
+    return text[wordLength];
+}
+
 }  // namespace
 
 LookupDriver::LookupDriver(TForm1& form, SharedState& state, LexiconChoice& choice)
@@ -99,7 +116,10 @@ void LookupDriver::Edit1Change() {
             ws.OutputBoxStarted = true;
             state_.document.DocumentChanged = false;
         }
-        ws.InOrd = cutLookupWord(toBytes(form_.Edit1->text()));
+        const std::string typed = toBytes(form_.Edit1->text());
+        ws.InOrd = cutLookupWord(typed);
+        ws.CapitalInitial = startsWithCapital(typed);
+        ws.WordEnd = wordEnd(typed, ws.InOrd.size());
         ws.LookupInitial = std::string(
             1, initialLetter(ws.InOrd,
                              {.foreignSpecial = state_.fonts.ForeignSpecial,

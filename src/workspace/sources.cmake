@@ -3,7 +3,9 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_lookup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_search.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alt_paging.cpp
 )
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/lookup_driver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/output_box_writing.cpp
 )

@@ -1,0 +1,100 @@
+#include "platform/output_box.h"
+
+#include <QKeyEvent>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "platform/qt_text.h"
+
+namespace vernik {
+namespace {
+
+// The byte a key event types, or nothing for keys that type no character
+// (arrows, Enter, Backspace, shortcuts) or whose character code page 1252 lacks.
+std::optional<char> typedByte(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+    const QString text = key.text();
+    if (text.size() != 1 || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F) return {};
+    const std::string bytes = toBytes(text);
+    if (bytes.size() != 1) return {};
+    return bytes[0];
+}
+
+}  // namespace
+
+OutputBox::OutputBox(QTextEdit& edit) : QObject(&edit), edit_(edit) {
+    edit_.installEventFilter(this);
+}
+
+bool OutputBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &edit_ || event->type() != QEvent::KeyPress) return false;
+    const auto byte = typedByte(*static_cast<QKeyEvent*>(event));
+    if (!byte) return false;
+    if (preview_) preview_(*byte);
+    if (!hook_) return false;
+    if (const auto replacement = hook_(*byte)) insert(std::string_view(&*replacement, 1));
+    return true;
+}
+
+std::string OutputBox::text() const {
+    return toBytes(edit_.toPlainText());
+}
+
+int OutputBox::length() const {
+    // The document ends with a paragraph mark that no caret can pass.
+    return edit_.document()->characterCount() - 1;
+}
+
+int OutputBox::caret() const {
+    return edit_.textCursor().position();
+}
+
+void OutputBox::select(int start, int count) {
+    const int end = length();
+    start = std::clamp(start, 0, end);
+    count = std::clamp(count, 0, end - start);
+    QTextCursor cursor = edit_.textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + count, QTextCursor::KeepAnchor);
+    edit_.setTextCursor(cursor);
+}
+
+int OutputBox::selectionStart() const {
+    return edit_.textCursor().selectionStart();
+}
+
+int OutputBox::selectionLength() const {
+    const QTextCursor cursor = edit_.textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+std::string OutputBox::selectedText() const {
+    // Paragraph ends inside a selection read as line ends.
+    return toBytes(edit_.textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
+}
+
+void OutputBox::deleteSelection() {
+    QTextCursor cursor = edit_.textCursor();
+    cursor.removeSelectedText();
+    edit_.setTextCursor(cursor);
+}
+
+void OutputBox::insert(std::string_view bytes) {
+    QTextCursor cursor = edit_.textCursor();
+    cursor.insertText(fromBytes(bytes));
+    edit_.setTextCursor(cursor);
+}
+
+void OutputBox::appendToEnd(std::string_view bytes) {
+    QTextCursor cursor = edit_.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(fromBytes(bytes));
+    edit_.setTextCursor(cursor);
+}
+
+void OutputBox::clear() {
+    edit_.clear();
+}
+
+}  // namespace vernik

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QTextEdit;
+
+namespace vernik {
+
+// The output box as the program sees it: text as Windows-1252 bytes,
+// positions and lengths in single-byte characters, and a hook that sees every
+// typed character before the box inserts it.
+class OutputBox : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit OutputBox(QTextEdit& edit);
+
+    // Called for every typed character before anything else sees it.
+    using KeyPreview = std::function<void(char key)>;
+    // Returns the character to insert in its place, or nothing to swallow it.
+    using KeyHook = std::function<std::optional<char>(char key)>;
+    void setKeyPreview(KeyPreview preview) { preview_ = std::move(preview); }
+    void setKeyHook(KeyHook hook) { hook_ = std::move(hook); }
+
+    std::string text() const;
+    int length() const;
+    int caret() const;
+
+    // Selects `length` characters from `start`, both clamped to the text.
+    void select(int start, int length);
+    int selectionStart() const;
+    int selectionLength() const;
+    std::string selectedText() const;
+    void deleteSelection();
+    // Inserts at the caret, replacing the selection.
+    void insert(std::string_view bytes);
+    // Adds to the end of the text.
+    void appendToEnd(std::string_view bytes);
+    void clear();
+
+    QTextEdit& edit() { return edit_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QTextEdit& edit_;
+    KeyPreview preview_;
+    KeyHook hook_;
+};
+
+}  // namespace vernik

@@ -1,0 +1,198 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QWheelEvent>
+
+#include "platform/widget_look.h"
+#include "program_fixture.h"
+
+namespace vernik {
+namespace {
+
+const std::string kSentinelP = ".p\xFF\xFF\xFF";
+const std::string kSentinelT = ".t\xFF\xFF\xFF";
+
+class WritingWindowTest : public ProgramFixture {
+  protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        for (const char* lexicon : {"sven", "ensv"}) {
+            folder.writeLines(std::string(lexicon) + "/Aalt.lex",
+                              {".A", "A", ".a\xFF\xFF\xFF", "F"});
+        }
+        folder.writeLines("sven/Balt.lex",
+                          {".B", "B", ".bad", "bath", "swim", ".b\xFF\xFF\xFF", "F"});
+        folder.writeLines("sven/Palt.lex",
+                          {".P", "P", ".par", "pair", "couple", ".pax", ".prov", "test", "trial",
+                           "exam", "\xA4sample", "probe", kSentinelP, "F"});
+        folder.writeLines("ensv/Talt.lex", {".T", "T", ".test", "prov", "f\xF6rs\xF6k", ".trial",
+                                            "r\xE4tteg\xE5ng", kSentinelT, "F"});
+    }
+    void start() {
+        ProgramFixture::start();
+        ws().Lexicon2Folder = path("ensv");
+    }
+
+    void write(const QString& keys) { QTest::keyClicks(form().RichEdit2, keys); }
+    QString text() { return form().RichEdit2->toPlainText(); }
+    void typeInInputBox(const QString& word) {
+        form().Edit1->clear();
+        QTest::keyClicks(form().Edit1, word);
+    }
+};
+
+TEST_F(WritingWindowTest, ADigitReplacesTheDoubleCommaWordAndLooksTheChoiceUpInLexicon2) {
+    start();
+    write(",,prov");
+    EXPECT_EQ(form().Edit1->text(), "prov");
+    EXPECT_EQ(form().EditPAlt3->text(), "exam");
+    EXPECT_TRUE(ws().CaptureActive);
+    write("3");
+    EXPECT_EQ(text(), "exam ");
+    EXPECT_FALSE(ws().CaptureActive);
+    EXPECT_EQ(ws().ActiveLexiconFolder, path("ensv"));
+    EXPECT_EQ(form().Edit1->text(), "exam");
+    EXPECT_TRUE(state().document.DocumentChanged);
+}
+
+TEST_F(WritingWindowTest, ABlankEndsTheCaptureAndTheNextKeyDeletesTheWord) {
+    start();
+    write("Hej ,,prov x");
+    EXPECT_EQ(text().count(",,prov"), 0);
+    EXPECT_TRUE(text().startsWith("Hej "));
+    EXPECT_TRUE(text().contains('x'));
+    EXPECT_FALSE(ws().CapturePendingDelete);
+}
+
+TEST_F(WritingWindowTest, FiveKeepsTheWordAndSixKeepsItsCommas) {
+    start();
+    write(",,prov5");
+    EXPECT_EQ(text(), "prov ");
+    write(",,prov6");
+    EXPECT_EQ(text(), "prov ,,prov ");
+}
+
+TEST_F(WritingWindowTest, ThreeFallsBackToTheLastAlternativeThereIs) {
+    start();
+    write(",,par3");
+    EXPECT_EQ(text(), "couple ");
+    write(",,pax3");  // no alternatives: the word goes, nothing comes
+    EXPECT_EQ(text(), "couple  ");
+}
+
+TEST_F(WritingWindowTest, FourPagesForwardAndTheNextDigitChoosesFromTheNewWindow) {
+    start();
+    write(",,prov44");
+    EXPECT_EQ(form().EditPAlt1->text(), "exam");
+    EXPECT_TRUE(form().LabelPAlt1->isVisibleTo(form().PanelAlt1));
+    EXPECT_FALSE(form().LabelPAlt2->isVisibleTo(form().PanelAlt1));  // at the last line
+    write("2");
+    EXPECT_EQ(text(), "sample ");  // the mark is not written into the text
+    write(",,prov40");             // forward and back again
+    EXPECT_EQ(form().EditPAlt1->text(), "test");
+    EXPECT_FALSE(form().LabelPAlt1->isVisibleTo(form().PanelAlt1));
+    write("0");  // at the start: nothing to page back to
+    write("1");
+    EXPECT_EQ(text(), "sample test ");
+}
+
+TEST_F(WritingWindowTest, AFurtherDigitChoosesAgainInPlaceOfTheChoice) {
+    start();
+    write("Jag ,,prov1");
+    EXPECT_EQ(text(), "Jag test ");
+    // The boxes now show "test" looked up in Lexicon2; "2" takes its second.
+    write("2");
+    EXPECT_EQ(text(), "Jag försök ");
+}
+
+TEST_F(WritingWindowTest, ACaptureInsideTheTextReplacesOnlyTheWord) {
+    start();
+    write("abc def");
+    QTextCursor cursor = form().RichEdit2->textCursor();
+    cursor.setPosition(4);
+    form().RichEdit2->setTextCursor(cursor);
+    write(",,prov1");
+    EXPECT_EQ(text(), "abc test def");
+}
+
+TEST_F(WritingWindowTest, AMissingLetterFileKeepsTheTextConsistent) {
+    start();
+    write("ok ,,xyz1");
+    EXPECT_TRUE(text().startsWith("ok "));
+    EXPECT_FALSE(text().contains(",,xyz"));
+    write(",,9");  // a digit right after the commas
+    EXPECT_TRUE(text().startsWith("ok "));
+}
+
+TEST_F(WritingWindowTest, AWordTypedInTheInputBoxIsAppendedCapitalisedWithItsEnding) {
+    start();
+    write("Hej");
+    typeInInputBox("Bad,");
+    QTest::mouseClick(form().EditPAlt1, Qt::LeftButton);
+    EXPECT_EQ(text(), "Hej Bath,");
+    EXPECT_EQ(ws().ActiveLexiconFolder, path("ensv"));
+}
+
+TEST_F(WritingWindowTest, AClickAfterAMousePressInTheTextOnlyLooksUp) {
+    start();
+    write("Hej");
+    typeInInputBox("bad");
+    QTest::mouseClick(form().RichEdit2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(form().EditPAlt1, Qt::LeftButton);
+    EXPECT_EQ(text(), "Hej");
+    EXPECT_EQ(form().Edit1->text(), "bath");
+}
+
+TEST_F(WritingWindowTest, AMousePressDeletesAPendingWord) {
+    start();
+    write("Hej ,,prov ");
+    QTest::mouseClick(form().RichEdit2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(text(), "Hej  ");
+}
+
+TEST_F(WritingWindowTest, PagingScrollsThroughASupplementaryHeadwordLine) {
+    folder.writeLines("svena/Palt.lex", {".P", "P", ".prov", "exam2", kSentinelP, "F"});
+    start();
+    typeInInputBox("prov");
+    for (int step = 0; step < 4; ++step) {
+        QTest::mouseClick(form().LabelPAlt2, Qt::LeftButton);
+    }
+    EXPECT_EQ(form().EditPAlt1->text(), "probe");
+    EXPECT_EQ(form().EditPAlt2->text(), ".prov");
+    EXPECT_EQ(form().EditPAlt3->text(), "exam2");
+    EXPECT_FALSE(form().LabelPAlt2->isVisibleTo(form().PanelAlt1));
+    QTest::mouseClick(form().LabelPAlt1, Qt::LeftButton);
+    EXPECT_EQ(form().EditPAlt3->text(), ".prov");
+    EXPECT_TRUE(form().LabelPAlt2->isVisibleTo(form().PanelAlt1));
+}
+
+TEST_F(WritingWindowTest, TheWheelMarksAndChoosesWhileLexicon2IsActive) {
+    start();
+    write(",,prov1");  // now Lexicon2 shows "test": prov, försök
+    ASSERT_EQ(ws().ActiveLexiconFolder, path("ensv"));
+    auto turn = [this](int delta) {
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form().RichEdit2->viewport(), &wheel);
+    };
+    turn(-120);
+    EXPECT_EQ(groundOf(*form().EditPAlt2), QColor(0xE3, 0xE3, 0xE3));
+    turn(120);  // choose box 2
+    EXPECT_EQ(form().Edit1->text(), "försök");
+    EXPECT_EQ(ws().ActiveLexiconFolder, path("sven"));
+}
+
+TEST_F(WritingWindowTest, TheFrameWidensForALongAlternative) {
+    folder.writeLines("sven/Lalt.lex", {".L", "L", ".lang", "a very long alternative indeed",
+                                        ".l\xFF\xFF\xFF", "F"});
+    start();
+    typeInInputBox("lang");
+    QTest::mouseMove(form().EditPAlt1, QPoint(3, 3));
+    EXPECT_EQ(form().PanelAlt1->width(), 680);
+    EXPECT_EQ(form().EditPAlt1->width(), 650);
+    QTest::mouseMove(form().RichEdit2->viewport(), QPoint(3, 3));
+    EXPECT_EQ(form().PanelAlt1->width(), 253);
+}
+
+}  // namespace
+}  // namespace vernik
