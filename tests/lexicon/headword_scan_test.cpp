@@ -128,9 +128,8 @@ TEST_F(HeadwordScanTest, MissingFileLeavesTheTable) {
 
 TEST_F(HeadwordScanTest, MalformedFilesEndAtTheirEnd) {
     // No sentinel, empty lines, binary bytes and a very long line.
-    std::string bytes =
-        ".B\r\nB\r\n\r\n.bad\r\n\x01\x02\x00\xFF" + std::string(100000, 'q') + "\n.bz\nlast";
-    bytes[bytes.find('\x00')] = '\0';
+    const std::string bytes = ".B\r\nB\r\n\r\n.bad\r\n" + std::string("\x01\x02\0\xFF", 4) +
+                              std::string(100000, 'q') + "\n.bz\nlast";
     dir.write("Balt.lex", bytes);
     auto outcome = scanAltFile({.word = "bzz", .altFile = dir / "Balt.lex"}, table);
     EXPECT_TRUE(outcome.fileFound);
@@ -138,6 +137,7 @@ TEST_F(HeadwordScanTest, MalformedFilesEndAtTheirEnd) {
     EXPECT_EQ(table.slot(2), "last");
     scanAltFile({.word = "bad", .altFile = dir / "Balt.lex"}, table);
     EXPECT_EQ(table.slot(2).size(), 255u);
+    EXPECT_EQ(table.slot(2).substr(0, 4), std::string("\x01\x02\0\xFF", 4));
 }
 
 TEST(CollectComments, ShowsEveryBlockOfTheHeadwordInFileOrder) {
