@@ -12,5 +12,6 @@ using Arguments = std::vector<std::string>;
 int runLookup(const Arguments& args);
 int runImportDictd(const Arguments& args);
 int runListSearch(const Arguments& args);
+int runChange(const Arguments& args);
 
 }  // namespace vernik::lex

@@ -18,6 +18,13 @@ constexpr std::string_view kUsage =
     "  list-search [--previous] LISTFILE WORD\n"
     "      print every line of the word list LISTFILE that contains WORD, as the\n"
     "      comment box shows it; --previous adds the two lines before each hit\n"
+    "  change FOLDER WORD [ALT1 [ALT2 [ALT3]]]\n"
+    "      change the headword WORD in its letter file of the lexicon folder\n"
+    "      FOLDER: a new WORD is added with the alternatives ALT1 to ALT3; for an\n"
+    "      existing WORD, ALT1 is added, or placed at position N when written\n"
+    "      with the prefix N (1 to 99), or deleted with the prefix 0. The letter\n"
+    "      file is first renamed to its .bak backup (replacing the previous one);\n"
+    "      prints the outcome as the status box shows it\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -40,6 +47,7 @@ int main(int argc, char** argv) {
     if (command == "lookup") return vernik::lex::runLookup(args);
     if (command == "import-dictd") return vernik::lex::runImportDictd(args);
     if (command == "list-search") return vernik::lex::runListSearch(args);
+    if (command == "change") return vernik::lex::runChange(args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;

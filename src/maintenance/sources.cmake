@@ -1,0 +1,5 @@
+list(APPEND VERNIK_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/position_prefix.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/letter_file_rewrite.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_change.cpp
+)
