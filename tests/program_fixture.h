@@ -34,6 +34,8 @@ class ProgramFixture : public ::testing::Test {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         program = std::make_unique<vernik::Program>(std::string(), std::move(scripted));
+        // Settings files of the machine take no part: only the start folder's count.
+        program->state.settings.SystemSettingsFolders.clear();
         program->form.show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return program->startUp.hasRun(); }, 5000));
     }

@@ -96,6 +96,8 @@ void LexiconChoice::ButtonPLex3Click() {
 void LexiconChoice::applyLexicon1Settings() {
     // The character table of a lexicon (teck.tab) opens here once fonts are built.
     showLexicon1Kind(form_, state_.workspace);
+    // The start-values panel keeps the choice, for the settings file.
+    form_.EditPIni2->setText(QString::fromStdString(state_.workspace.Lexicon1Setting));
 }
 
 void LexiconChoice::Lex2ValClick() {
@@ -127,7 +129,7 @@ void LexiconChoice::ButtonP2Lex3Click() {
 void LexiconChoice::showLexicon2Folder() {
     const QString folder = QString::fromStdString(state_.workspace.Lexicon2Folder);
     form_.EditP2Lex1->setText(folder);
-    // The Lexicon2 field of the start-values panel takes the folder too, once that panel exists.
+    form_.EditPIni4->setText(folder);
     form_.Label13->show();
     form_.Label14->show();
     form_.Label14->setText(folder);

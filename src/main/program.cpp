@@ -1,12 +1,17 @@
 #include "main/program.h"
 
+#include <cstdlib>
 #include <utility>
+
+#include "settings/settings_search.h"
 
 namespace vernik {
 
 Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
     : dialogs(dialogs ? std::move(dialogs) : std::make_unique<PlatformDialogs>()) {
     state.workspace.CommandLineFile = std::move(commandLineFile);
+    state.settings.SystemSettingsFolders =
+        systemSettingsFolders(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
 }  // namespace vernik

@@ -9,6 +9,8 @@
 #include "main/tform1.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
+#include "settings/settings_panels.h"
+#include "settings/settings_store.h"
 #include "workspace/lookup_driver.h"
 #include "workspace/output_box_writing.h"
 
@@ -24,11 +26,13 @@ class Program {
     std::unique_ptr<Dialogs> dialogs;
     SharedState state;
     TForm1 form;
-    StartUp startUp{form, state};
+    SettingsStore settingsStore{form, state, *dialogs};
+    StartUp startUp{form, state, settingsStore};
     LexiconChoice lexiconChoice{form, state, *dialogs};
     LookupDriver lookupDriver{form, state, lexiconChoice};
     OutputBox& outputBox = *new OutputBox(*form.RichEdit2);  // owned by the output box
     OutputBoxWriting writing{form, state, outputBox};
+    SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
 };
 
 }  // namespace vernik

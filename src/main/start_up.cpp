@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "main/decimal_number.h"
 #include "main/lexicon1_label.h"
@@ -19,6 +20,9 @@
 #include "main/tform1.h"
 #include "platform/display_font.h"
 #include "platform/qt_text.h"
+#include "settings/message_bar.h"
+#include "settings/settings_form_boxes.h"
+#include "settings/settings_store.h"
 
 namespace vernik {
 namespace {
@@ -37,7 +41,8 @@ std::string currentFolder() {
 
 }  // namespace
 
-StartUp::StartUp(TForm1& form, SharedState& state) : form_(form), state_(state) {
+StartUp::StartUp(TForm1& form, SharedState& state, SettingsStore& settings)
+    : form_(form), state_(state), settings_(settings) {
     form_.installEventFilter(this);
 }
 
@@ -159,9 +164,10 @@ void StartUp::setUpFontsAndTables() {
 
 void StartUp::readScaleFactors() {
     WorkspaceState& ws = state_.workspace;
-    for (auto [scale, name] :
-         {std::pair{&ws.ScaleHor, "SkalaHor"}, std::pair{&ws.ScaleVert, "SkalaVert"}}) {
-        const std::string text = scaleFieldText();
+    for (auto [scale, name, entry] :
+         {std::tuple{&ws.ScaleHor, "SkalaHor", SettingsEntry::ScaleHor},
+          std::tuple{&ws.ScaleVert, "SkalaVert", SettingsEntry::ScaleVert}}) {
+        const std::string text = toBytes(valueBox(form_, entry).text());
         const std::optional<double> value = parseDecimalNumber(text);
         if (value && *value > 0) {
             *scale = *value;
@@ -209,8 +215,27 @@ void StartUp::clearPendingChanges() {
     state_.document.DocumentChanged = false;
 }
 
+void StartUp::setFileDialogStartFolders(const std::string& folder) {
+    state_.settings.OpenDialogFolder = folder;
+    state_.settings.SaveDialogFolder = folder;
+}
+
+void StartUp::runSettingsSearch() {
+    settings_.SettingsSearch(true);
+}
+
+void StartUp::showSettingsFileName() {
+    settings_.showSettingsFileName();
+}
+
 void StartUp::showTitlePageIfWanted() {
-    if (state_.settings.TitlePageSetting != '1') return;
+    if (state_.settings.TitlePageSetting == '1') showTitlePage();
+}
+
+// The title page shows once it has its texts and buttons; an empty page would
+// only hide the window with no way past it.
+void StartUp::showTitlePage() {
+    if (form_.Panel1->findChildren<QWidget*>().isEmpty()) return;
     form_.Panel1->show();
     form_.Panel1->raise();
 }
@@ -227,9 +252,7 @@ void StartUp::chooseStartLanguage() {
 }
 
 void StartUp::showMessage(const std::string& bytes) {
-    form_.Edit3->setText(fromBytes(bytes));
-    form_.Edit3->show();
-    form_.Edit3->raise();
+    showInMessageBar(form_, fromBytes(bytes));
 }
 
 }  // namespace vernik

@@ -5,6 +5,7 @@
 
 namespace vernik {
 
+class SettingsStore;
 class TForm1;
 struct SharedState;
 
@@ -15,7 +16,7 @@ class StartUp : public QObject {
     Q_OBJECT
 
   public:
-    StartUp(TForm1& form, SharedState& state);
+    StartUp(TForm1& form, SharedState& state, SettingsStore& settings);
 
     // Runs the whole sequence; the first activation of the window calls it
     // (or, failing an activation, the first showing).
@@ -39,9 +40,10 @@ class StartUp : public QObject {
     void decideLexicon1();
     void chooseStartLanguage();
 
-    // The built-in texts of the print-settings fields "SkalaHor" and
-    // "SkalaVert"; the settings panels will hold them.
-    std::string scaleFieldText() const { return "6,5"; }
+    void setFileDialogStartFolders(const std::string& folder);
+    void runSettingsSearch();
+    void showSettingsFileName();
+    void showTitlePage();
     void showMessage(const std::string& bytes);
 
     // Calls into parts of the program that are not built yet. Each does
@@ -51,15 +53,13 @@ class StartUp : public QObject {
     void placeWebPanelOverOutputBox() {}
     void setUpMouseWritingFonts() {}
     void setTextWidthField(int /*width*/) {}
-    void setFileDialogStartFolders(const std::string& /*folder*/) {}
-    void runSettingsSearch() {}
     void applyTextAreaSettings() {}
-    void showSettingsFileName() {}
     void loadLanguageDescription(const std::string& /*file*/) {}
     void loadInterfaceLanguage(int /*number*/) {}
 
     TForm1& form_;
     SharedState& state_;
+    SettingsStore& settings_;
     bool hasRun_ = false;
 };
 

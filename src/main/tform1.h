@@ -165,12 +165,69 @@ class TForm1 : public QMainWindow {
     QAction* Rensa1 = nullptr;
     QAction* Findp2 = nullptr;
 
+    // The start-values panel "Startvärden" and the print-settings panel
+    // "Utskriftsinställning": a Mod box and a value box for each entry of the
+    // settings file.
+    QFrame* PanelIni = nullptr;
+    QLineEdit* EditPIni1 = nullptr;  // Lexikon1Mapp
+    QLineEdit* EditPIni2 = nullptr;
+    QLineEdit* EditPIni3 = nullptr;  // Lexikon2Mapp
+    QLineEdit* EditPIni4 = nullptr;
+    QLineEdit* EditPIni5 = nullptr;  // Hämta Utfil
+    QLineEdit* EditPIni6 = nullptr;
+    QLineEdit* EditPIni7 = nullptr;  // Spara Utfil
+    QLineEdit* EditPIni8 = nullptr;
+    QLineEdit* EditPIni9 = nullptr;  // Försättssida
+    QLineEdit* EditPIni10 = nullptr;
+    QLineEdit* EditPIni11 = nullptr;  // Fontnamn
+    QLineEdit* EditPIni12 = nullptr;
+    QLineEdit* EditPIni13 = nullptr;  // Fontstorlek
+    QLineEdit* EditPIni14 = nullptr;
+    QLineEdit* EditPIni15 = nullptr;  // Fontfärg
+    QLineEdit* EditPIni16 = nullptr;
+    QLineEdit* EditPIni17 = nullptr;  // Fontstil
+    QLineEdit* EditPIni18 = nullptr;
+    QLineEdit* EditPIni19 = nullptr;  // Skärmtexthöjd (hidden)
+    QLineEdit* EditPIni20 = nullptr;
+    QLineEdit* EditPIni21 = nullptr;  // StartUtfil
+    QLineEdit* EditPIni22 = nullptr;
+    QLineEdit* EditPIni23 = nullptr;  // Charset (hidden, not in the file)
+    QLineEdit* EditPIni24 = nullptr;
+    QLineEdit* EditPIni25 = nullptr;  // StartURL
+    QLineEdit* EditPIni26 = nullptr;
+    QLabel* LabelPIni18 = nullptr;       // the settings file's name
+    QPushButton* ButtonPIni1 = nullptr;  // "OK"
+    QPushButton* ButtonPIni2 = nullptr;  // "Avbryt"
+    QPushButton* ButtonPIni3 = nullptr;  // "Utskriftsintällning"
+    QFrame* PanelIniU = nullptr;
+    QLineEdit* EditPPIni1 = nullptr;  // SkalaHor
+    QLineEdit* EditPPIni2 = nullptr;
+    QLineEdit* EditPPIni3 = nullptr;  // SkalaVert
+    QLineEdit* EditPPIni4 = nullptr;
+    QLineEdit* EditPPIni5 = nullptr;  // Textbredd i pixels
+    QLineEdit* EditPPIni6 = nullptr;
+    QLineEdit* EditPPIni7 = nullptr;  // V marginal i pixels
+    QLineEdit* EditPPIni8 = nullptr;
+    QLineEdit* EditPPIni9 = nullptr;  // Övre marginal i pixels
+    QLineEdit* EditPPIni10 = nullptr;
+    QLineEdit* EditPPIni11 = nullptr;  // Radavstånd
+    QLineEdit* EditPPIni12 = nullptr;
+    QLineEdit* EditPPIni13 = nullptr;  // Radantal
+    QLineEdit* EditPPIni14 = nullptr;
+    QLineEdit* EditPPIni15 = nullptr;  // Sidnummer
+    QLineEdit* EditPPIni16 = nullptr;
+    QLineEdit* EditPPIni17 = nullptr;  // Bytes per rad
+    QLineEdit* EditPPIni18 = nullptr;
+    QPushButton* ButtonPPIni1 = nullptr;  // "OK"
+    QPushButton* ButtonPPIni2 = nullptr;  // "Avbryt"
+
   private:
     void createAlternativeFrame(QWidget* client);
     void createLookupRow(QWidget* client);
     void createTextAreas(QWidget* client);
     void createHiddenControls(QWidget* client);
     void createLexiconChoicePanels(QWidget* client);
+    void createSettingsPanels(QWidget* client);
 
     void createFileMenu();
     void createEditMenu();

@@ -96,7 +96,7 @@ TEST_F(StartWindowTest, ControlsVisibleAtStartSitAtTheirDesignedPlaces) {
         {f.Label1, {255, 85}, QStringLiteral("Lex1:")},
         {f.Label2, {282, 85}, QString::fromStdString(startFolder + "/sven")},
         {f.Label13, {255, 100}, QStringLiteral("Lex2:")},
-        {f.Label14, {282, 100}, QString::fromStdString(startFolder + "/sven")},
+        {f.Label14, {282, 100}, QString::fromStdString(startFolder + "/ensv")},
         {f.Label22, {500, 85}, QString()},
         {f.Label15, {500, 100}, QString()},
     };
@@ -161,14 +161,15 @@ TEST_F(StartWindowTest, LooksOfFrameBoxesAndMessageBars) {
     }
     EXPECT_TRUE(f.Edit3->font().bold());
     EXPECT_EQ(f.Edit3->font().pixelSize(), 13);
-    EXPECT_TRUE(f.RichEdit2->font().bold());
-    EXPECT_EQ(f.RichEdit2->font().pixelSize(), 13);
+    // The settings' font replaces the designed one; built in: MS Sans Serif, 14 points.
+    EXPECT_FALSE(f.RichEdit2->font().bold());
+    EXPECT_EQ(f.RichEdit2->font().pointSize(), 14);
     EXPECT_EQ(f.RichEdit2->font().styleHint(), QFont::SansSerif);
     EXPECT_EQ(f.font().pointSize(), 8);
     EXPECT_EQ(f.Edit1->font().pointSize(), 12);
     EXPECT_EQ(f.Edit1->text(), QStringLiteral("Inordruta"));
     EXPECT_EQ(f.Edit2->text(), QStringLiteral("Uppslagsord"));
-    EXPECT_EQ(program->state.fonts.MainFont.name, "MS San Serif");
+    EXPECT_EQ(program->state.fonts.MainFont.name, "MS Sans Serif");
 }
 
 TEST_F(StartWindowTest, MainMenuHoldsEveryCommandInOrder) {
@@ -283,7 +284,7 @@ TEST_F(StartWindowTest, WithoutSvenLexicon1IsTheDefaultFolderInRed) {
     const std::string sven = startFolder + "/sven";
     EXPECT_EQ(workspace().StartFolder, startFolder);
     EXPECT_EQ(workspace().Lexicon1Folder, sven);
-    EXPECT_EQ(workspace().Lexicon2Folder, sven);
+    EXPECT_EQ(workspace().Lexicon2Folder, startFolder + "/ensv");
     EXPECT_EQ(workspace().ActiveLexiconFolder, sven);
     EXPECT_FALSE(workspace().Lexicon1IsLexicon);
     EXPECT_FALSE(workspace().Lexicon1IsList);
@@ -329,7 +330,8 @@ TEST_F(StartWindowTest, Lexicon1GivenAsAlistFileBecomesItsFolderAndStaysActive) 
 
 TEST_F(StartWindowTest, TitlePageCoversTheScreenWhenTheSettingsAskForIt) {
     program = std::make_unique<Program>();
-    program->state.settings.TitlePageSetting = '1';
+    // The built-in settings ask for the title page; it shows once it has content.
+    new QPushButton(QStringLiteral("START"), form().Panel1);
     program->form.show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return program->startUp.hasRun(); }, 5000));
     EXPECT_TRUE(form().Panel1->isVisible());

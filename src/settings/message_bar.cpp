@@ -1,0 +1,16 @@
+#include "settings/message_bar.h"
+
+#include <QLineEdit>
+
+#include "main/tform1.h"
+
+namespace vernik {
+
+void showInMessageBar(TForm1& form, const QString& text) {
+    form.Edit3->setText(text);
+    form.Edit3->setCursorPosition(0);
+    form.Edit3->show();
+    form.Edit3->raise();
+}
+
+}  // namespace vernik

@@ -1,0 +1,127 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <filesystem>
+
+#include "main/lexicon1_label.h"
+#include "main/shared_state.h"
+#include "main/tform1.h"
+#include "platform/display_font.h"
+#include "platform/qt_text.h"
+#include "platform/widget_look.h"
+#include "settings/font_colour.h"
+#include "settings/settings_form_boxes.h"
+#include "settings/settings_store.h"
+#include "settings/settings_values.h"
+#include "settings/start_document.h"
+
+// The applier: the values of the settings panels' boxes put in place.
+namespace vernik {
+namespace {
+
+constexpr int kLexiconBoxPointSize = 12;
+
+void showPath(QLineEdit& box, const std::string& path) {
+    box.setText(QString::fromStdString(path));
+}
+
+std::string currentFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::string(".") : folder.string();
+}
+
+}  // namespace
+
+void SettingsStore::applyBoxes() {
+    const DecodedSettings decoded =
+        decodeSettings(settingsBoxTexts(form_), state_.workspace.StartFolder, state_.fonts);
+    applyLexiconFolders(decoded);
+
+    // An empty folder entry leaves the dialogs where every dialog starts.
+    SettingsState& settings = state_.settings;
+    const std::string& startFolder = state_.workspace.StartFolder;
+    settings.OpenDialogFolder = decoded.openFolder.empty() ? startFolder : decoded.openFolder;
+    settings.SaveDialogFolder = decoded.saveFolder.empty() ? startFolder : decoded.saveFolder;
+    settings.TitlePageSetting = decoded.titlePage;
+
+    applyFonts(decoded);
+    applyScales(decoded);
+    valueBox(form_, SettingsEntry::LineSpacing).setText(fromBytes(decoded.print.lineSpacing));
+    showPrintLayout(decoded);
+    openStartDocument(decoded);
+    if (decoded.cyrillicFont) state_.fonts.SpecialShift = 127;
+    if (!decoded.startAddress.empty()) showStartAddress(decoded.startAddress);
+    problems_.insert(problems_.end(), decoded.problems.begin(), decoded.problems.end());
+}
+
+void SettingsStore::applyLexiconFolders(const DecodedSettings& decoded) {
+    WorkspaceState& ws = state_.workspace;
+    ws.Lexicon1Folder = decoded.lexicon1Path;
+    ws.Lexicon1Setting = decoded.lexicon1Path;
+    ws.ActiveLexiconFolder = ws.Lexicon1Folder;
+    showLexicon1Kind(form_, ws);
+    showPath(valueBox(form_, SettingsEntry::Lexicon1Folder), ws.Lexicon1Setting);
+
+    ws.Lexicon2Folder = decoded.lexicon2Folder;
+    showPath(valueBox(form_, SettingsEntry::Lexicon2Folder), ws.Lexicon2Folder);
+    form_.Label14->setText(QString::fromStdString(ws.Lexicon2Folder));
+}
+
+void SettingsStore::applyFonts(const DecodedSettings& decoded) {
+    FontState& fonts = state_.fonts;
+    fonts.MainFont = decoded.mainFont;
+    fonts.ScriptFont = decoded.scriptFont;
+    fonts.XdvngMode = decoded.xdvngMode;
+    fonts.FontCharset = decoded.mainFont.charset;
+
+    form_.RichEdit2->setFont(displayFont(fonts.MainFont));
+    setTextColour(*form_.RichEdit2, colourFromNumber(fonts.MainFont.colour));
+
+    // The lexicon boxes keep their own colours and the bold of the three
+    // alternative boxes.
+    const QFont font = displayFont(fonts.MainFont, kLexiconBoxPointSize);
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{form_.Edit1, form_.Edit2, form_.EditPAlt4, form_.EditPAlt5,
+                                         form_.EditPAlt6, form_.RichEdit3, form_.Memo1}) {
+        box->setFont(font);
+    }
+    QFont bold = font;
+    bold.setBold(true);
+    for (QWidget* box : {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3}) box->setFont(bold);
+}
+
+void SettingsStore::applyScales(const DecodedSettings& decoded) {
+    WorkspaceState& ws = state_.workspace;
+    const std::pair<const std::optional<double>*, SettingsEntry> scales[] = {
+        {&decoded.scaleHor, SettingsEntry::ScaleHor},
+        {&decoded.scaleVert, SettingsEntry::ScaleVert}};
+    for (const auto& [scale, entry] : scales) {
+        if (!scale->has_value()) continue;
+        (entry == SettingsEntry::ScaleHor ? ws.ScaleHor : ws.ScaleVert) = **scale;
+        valueBox(form_, entry).setText(fromBytes(formatDecimalComma(**scale)));
+    }
+}
+
+// A start document replaces only the start text: never a document already
+// opened, nor text already typed.
+void SettingsStore::openStartDocument(const DecodedSettings& decoded) {
+    WorkspaceState& ws = state_.workspace;
+    if (decoded.startDocument.empty() || ws.OutputBoxStarted) return;
+    if (!loadDocumentIntoOutputBox(*form_.RichEdit2, decoded.startDocument,
+                                   decoded.startDocumentIsRichText)) {
+        return;
+    }
+    DocumentState& document = state_.document;
+    document.OutputFileName = decoded.startDocument;
+    document.DocumentChanged = false;
+    ws.OutputBoxStarted = true;
+    if (decoded.startDocumentIsRichText) state_.settings.OpenDialogFilter = "*.trs  *.rtf";
+    document.OutputFileFolder =
+        std::filesystem::path(document.OutputFileName).parent_path().string();
+    if (document.OutputFileFolder.empty()) document.OutputFileFolder = currentFolder();
+    showOutputFileName();
+}
+
+}  // namespace vernik

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/files.h"
+#include "settings/settings_layout.h"
+#include "settings/text_lines.h"
+
+namespace vernik {
+
+// What reading a settings file did beyond filling the boxes.
+struct SettingsReadReport {
+    bool bytesPerLineTaken = false;  // the "Bytes per rad" value line went into its box
+};
+
+// Reads a settings file into the boxes and the excluded words. Each entry's
+// Mod box takes the first character of its Mod line; the value box takes the
+// value line only for the codes 1, 2 and 3 and otherwise keeps its text,
+// except that the start document and the start address are emptied. A line
+// past the end of the file reads as "."; an empty Mod line gives an empty Mod
+// box (no code, so the value box keeps its text); an excluded word past the
+// end keeps its old text. Value lines are cut to short texts.
+SettingsReadReport readSettings(const TextLines& file, SettingsBoxes& boxes,
+                                ExcludedWordList& excludedWords);
+
+// The settings file rewritten from the boxes: free-text lines and the text
+// after each Mod code kept, a Mod line whose code is 3 never changed, the
+// other Mod lines given the code of their box (an empty box leaves the line
+// as it is), value lines written from the boxes only where the box's code is
+// 1, the excluded words written, and every line after the layout copied.
+// Lines the old file lacks are filled in so that the layout is complete;
+// every line keeps the line end it had.
+std::string rewriteSettings(const TextLines& old, const SettingsBoxes& boxes,
+                            const ExcludedWordList& excludedWords);
+
+// Rewrites the settings file at `path` in place. The new file is written
+// beside it and renamed over it, so a failure leaves the old file as it was.
+WriteResult writeSettingsFile(const std::filesystem::path& path, const SettingsBoxes& boxes,
+                              const ExcludedWordList& excludedWords);
+
+}  // namespace vernik

@@ -1,0 +1,16 @@
+list(APPEND VERNIK_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/settings_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_values.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_lines.cpp
+)
+list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/font_colour.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/message_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_applier.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_form_boxes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_panels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/start_document.cpp
+)

@@ -1,0 +1,259 @@
+#include "file_size_limit.h"
+#include "settings/text_lines.h"
+#include "settings_window_fixture.h"
+
+namespace vernik {
+namespace {
+
+using E = SettingsEntry;
+
+std::pair<std::string, std::string> changed(const std::string& value) {
+    return {"1 \xC4ndras", value};
+}
+
+TEST_F(SettingsWindowTest, WithoutASettingsFileTheBuiltInValuesApply) {
+    start();
+    EXPECT_FALSE(settings().SettingsFileFound);
+    EXPECT_EQ(settings().SettingsFileName, path("etc/vernik/Vernik12.ini"));  // the last tried
+    EXPECT_EQ(form().LabelPIni18->text(), "Ingen Inifil hittad");
+    EXPECT_EQ(ws().Lexicon1Folder, startFolder() + "/sven");
+    EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
+    EXPECT_EQ(form().Label14->text(), QString::fromStdString(startFolder() + "/ensv"));
+    EXPECT_EQ(text(form().EditPIni2), QString::fromStdString(startFolder() + "/sven"));
+    EXPECT_EQ(state().fonts.MainFont.name, "MS Sans Serif");
+    EXPECT_EQ(state().fonts.MainFont.size, 14);
+    EXPECT_EQ(settings().TitlePageSetting, '1');
+    // No content on the title page yet: nothing covers the window.
+    EXPECT_FALSE(form().Panel1->isVisible());
+    EXPECT_FALSE(form().Edit3->isVisible());
+
+    // Nothing is written at exit: no settings file appears anywhere.
+    form().close();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+        EXPECT_NE(entry.path().extension(), ".ini") << entry.path();
+    }
+}
+
+TEST_F(SettingsWindowTest, SearchOrderOverSeveralCandidates) {
+    writeSettings("config/vernik/Vernik1.ini", {{E::FontName, changed("Tahoma")}});
+    start();
+    EXPECT_EQ(settings().SettingsFileName, path("config/vernik/Vernik1.ini"));
+    EXPECT_EQ(state().fonts.MainFont.name, "Tahoma");
+    program.reset();
+
+    writeSettings("Vernik12.ini", {{E::FontName, changed("Verdana")}});
+    writeSettings("Vernik11.ini", {{E::FontName, changed("Arial")}});
+    start();
+    EXPECT_EQ(settings().SettingsFileName, path("Vernik11.ini"));
+    EXPECT_TRUE(settings().SettingsFileFound);
+    EXPECT_EQ(state().fonts.MainFont.name, "Arial");
+    EXPECT_EQ(form().LabelPIni18->text(), QString::fromStdString(path("Vernik11.ini")));
+    program.reset();
+
+    writeSettings("Vernik.ini", {{E::FontName, changed("Courier New")}});
+    start();
+    EXPECT_EQ(settings().SettingsFileName, path("Vernik.ini"));
+    EXPECT_EQ(state().fonts.MainFont.name, "Courier New");
+}
+
+TEST_F(SettingsWindowTest, ReaderFillsTheBoxesAndTheApplierSetsTheState) {
+    folder.writeLines("lex/sv/Aalt.lex", {".a", "a"});
+    writeSettings("Vernik.ini",
+                  {{E::Lexicon1Folder, changed("lex\\sv\\Aalt.lex")},
+                   {E::Lexicon2Folder, {"2 Fast", "/data/ensv"}},
+                   {E::OpenFolder, changed("docs")},
+                   {E::TitlePage, changed("0")},
+                   {E::FontName, changed("VernikCyr1")},
+                   {E::FontSize, changed("16")},
+                   {E::FontStyle, changed("fsBold")},
+                   {E::ScaleHor, changed("7.5")},
+                   {E::ScaleVert, {"3", "6,25"}},
+                   {E::BytesPerLine, changed("20")},
+                   {E::ScreenTextHeight, changed("300")}},
+                  {"the", "a", "an"});
+    start();
+    TForm1& f = form();
+    EXPECT_EQ(text(f.EditPIni1), "1");
+    EXPECT_EQ(ws().Lexicon1Folder, startFolder() + "/lex/sv");
+    EXPECT_TRUE(ws().Lexicon1IsLexicon);
+    EXPECT_EQ(f.Label2->text(), QString::fromStdString(startFolder() + "/lex/sv"));
+    EXPECT_EQ(text(f.EditPIni2), QString::fromStdString(startFolder() + "/lex/sv"));
+    EXPECT_EQ(ws().Lexicon2Folder, "/data/ensv");
+    EXPECT_EQ(f.Label14->text(), "/data/ensv");
+    EXPECT_EQ(settings().OpenDialogFolder, startFolder() + "/docs");
+    EXPECT_EQ(settings().SaveDialogFolder, startFolder());  // no folder given
+    EXPECT_EQ(settings().TitlePageSetting, '0');
+    EXPECT_EQ(state().fonts.MainFont.name, "VernikCyr1");
+    EXPECT_EQ(state().fonts.SpecialShift, 127);
+    EXPECT_TRUE(f.RichEdit2->font().bold());
+    EXPECT_EQ(f.RichEdit2->font().pointSize(), 16);
+    EXPECT_EQ(f.Edit1->font().pointSize(), 12);
+    EXPECT_TRUE(f.EditPAlt1->font().bold());
+    EXPECT_DOUBLE_EQ(ws().ScaleHor, 7.5);
+    EXPECT_DOUBLE_EQ(ws().ScaleVert, 6.25);
+    EXPECT_EQ(text(f.EditPPIni2), "7,5");  // written back with a comma
+    EXPECT_EQ(text(f.EditPPIni18), "20");
+    EXPECT_EQ(f.RichEdit2->height(), 300);
+    EXPECT_EQ(settings().ExcludedWords[2], "an");
+    EXPECT_EQ(settings().ExcludedWords[3], "");
+    EXPECT_FALSE(f.Edit3->isVisible());
+}
+
+TEST_F(SettingsWindowTest, UnreadableNumbersAreNamedAndTheRestIsApplied) {
+    writeSettings("Vernik.ini", {{E::FontName, changed("Arial")},
+                                 {E::FontSize, changed("stor")},
+                                 {E::ScaleVert, changed("sex")},
+                                 {E::ScreenTextHeight, changed("h\xF6g")}});
+    start();
+    EXPECT_TRUE(form().Edit3->isVisible());
+    EXPECT_EQ(form().Edit3->text(),
+              "Ogiltigt tal i Skärmtexthöjd: hög; Ogiltigt tal i Fontstorlek: stor; "
+              "Ogiltigt tal i SkalaVert: sex");
+    EXPECT_EQ(state().fonts.MainFont.name, "Arial");
+    EXPECT_DOUBLE_EQ(ws().ScaleVert, 6.5);
+    EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
+}
+
+TEST_F(SettingsWindowTest, StartDocumentOpensUnlessTheModCodeSaysDefault) {
+    folder.write("brev.txt", "K\xE4ra v\xE4n");
+    writeSettings("Vernik.ini", {{E::StartDocument, changed("brev.txt")}});
+    start();
+    EXPECT_EQ(form().RichEdit2->toPlainText(), "Kära vän");
+    EXPECT_EQ(state().document.OutputFileName, startFolder() + "/brev.txt");
+    EXPECT_EQ(state().document.OutputFileFolder, startFolder());
+    EXPECT_TRUE(ws().OutputBoxStarted);
+    EXPECT_FALSE(state().document.DocumentChanged);
+    EXPECT_EQ(form().Label15->text(), QString::fromStdString(startFolder() + "/brev.txt"));
+    program.reset();
+
+    writeSettings("Vernik.ini", {{E::StartDocument, {"0", "brev.txt"}}});
+    start();
+    EXPECT_EQ(text(form().EditPIni22), "");
+    EXPECT_FALSE(ws().OutputBoxStarted);
+    EXPECT_EQ(state().document.OutputFileName, "");
+}
+
+TEST_F(SettingsWindowTest, ApplyingAgainNeverReplacesTextAlreadyWritten) {
+    folder.write("brev.txt", "start");
+    writeSettings("Vernik.ini", {{E::StartDocument, changed("brev.txt")}});
+    start();
+    form().RichEdit2->setPlainText("en timmes arbete");
+    form().Startv1->trigger();
+    QTest::mouseClick(form().ButtonPIni1, Qt::LeftButton);
+    EXPECT_EQ(form().RichEdit2->toPlainText(), "en timmes arbete");
+}
+
+TEST_F(SettingsWindowTest, CommandLineDocumentAndTheVernikIniBesideIt) {
+    folder.write("docs/notes.txt", "anteckningar");
+    folder.write("brev.txt", "brev");
+    writeSettings("Vernik1.ini",
+                  {{E::FontName, changed("Arial")}, {E::StartDocument, changed("brev.txt")}});
+    writeSettings("docs/Vernik.ini", {{E::FontName, changed("Tahoma")}});
+    start("docs/notes.txt");
+    EXPECT_EQ(form().RichEdit2->toPlainText(), "anteckningar");
+    EXPECT_EQ(state().document.OutputFileName, startFolder() + "/docs/notes.txt");
+    EXPECT_EQ(state().document.OutputFileFolder, startFolder() + "/docs");
+    EXPECT_EQ(settings().SettingsFileName, startFolder() + "/docs/Vernik.ini");
+    EXPECT_EQ(state().fonts.MainFont.name, "Tahoma");
+}
+
+TEST_F(SettingsWindowTest, MissingCommandLineDocumentLeavesTheStartText) {
+    start("saknas.txt");
+    EXPECT_FALSE(ws().OutputBoxStarted);
+    EXPECT_EQ(state().document.OutputFileName, "");
+    EXPECT_TRUE(form().RichEdit2->toPlainText().contains("Utfilruta"));
+}
+
+TEST_F(SettingsWindowTest, VernikIniBesideADocumentOpenedLater) {
+    const std::string startIni = writeSettings("Vernik.ini", {{E::FontName, changed("Arial")}});
+    const std::string docsIni =
+        writeSettings("docs/Vernik.ini", {{E::FontName, changed("Tahoma")}});
+    folder.write("other/b.txt", "b");
+    start();
+    const std::string startBytes = TestFolder::read(startIni);
+
+    // A document is opened from the menu: its folder's Vernik.ini takes over.
+    ws().OutputBoxStarted = true;
+    state().document.OutputFileName = path("docs/a.txt");
+    program->settingsStore.SettingsSearch();
+    EXPECT_EQ(settings().SettingsFileName, docsIni);
+    EXPECT_EQ(state().fonts.MainFont.name, "Tahoma");
+    EXPECT_EQ(form().LabelPIni18->text(), QString::fromStdString(docsIni));
+
+    // One whose folder holds none leaves the settings in force, and the file
+    // they came from is still the one written at exit.
+    state().document.OutputFileName = path("other/b.txt");
+    program->settingsStore.SettingsSearch();
+    EXPECT_EQ(settings().SettingsFileName, docsIni);
+    EXPECT_EQ(state().fonts.MainFont.name, "Tahoma");
+
+    form().EditPIni12->setText("Verdana");
+    form().close();
+    std::vector<std::string> expected = settingsLines({{E::FontName, changed("Verdana")}});
+    EXPECT_EQ(TestFolder::read(docsIni), crlfBytes(expected));
+    EXPECT_EQ(TestFolder::read(startIni), startBytes);
+}
+
+TEST_F(SettingsWindowTest, ExitRewritesTheFileFromTheBoxes) {
+    const std::string ini = writeSettings("Vernik.ini", {{E::FontName, changed("Arial")},
+                                                         {E::FontSize, {"3 FastFast", "12"}},
+                                                         {E::Lexicon2Folder, {"1", "ensv"}}});
+    start();
+    form().EditPIni12->setText("Verdana");
+    form().EditPIni13->setText("1");  // a Mod 3 line stays; its value follows the box
+    form().EditPIni14->setText("18");
+    form().EditPIni9->setText("1");  // 4 -> 1: both lines written
+    form().EditPIni10->setText("0");
+    // Choosing Lexicon2 puts the folder into its box.
+    form().EditP2Lex1->setText(QString::fromStdString(path("sven2/Aalt.lex")));
+    program->lexiconChoice.ButtonP2Lex2Click();
+    EXPECT_EQ(text(form().EditPIni4), QString::fromStdString(path("sven2")));
+
+    form().close();
+    EXPECT_EQ(TestFolder::read(ini),
+              crlfBytes(settingsLines({{E::FontName, changed("Verdana")},
+                                       {E::FontSize, {"3 FastFast", "18"}},
+                                       {E::TitlePage, {"1 Default", "0"}},
+                                       {E::Lexicon2Folder, {"1", path("sven2")}}})));
+    EXPECT_FALSE(form().Edit3->isVisible());
+}
+
+TEST_F(SettingsWindowTest, ExitThatCannotWriteSaysSoAndKeepsTheFile) {
+    const std::string ini = writeSettings("Vernik.ini", {{E::FontName, changed("Arial")}});
+    const std::string before = TestFolder::read(ini);
+    start();
+    form().EditPIni12->setText("Verdana");
+
+    {
+        const FileSizeLimit fullDisk(64);
+        ASSERT_TRUE(fullDisk.active());
+        form().close();
+    }
+
+    const QString message = "Kan ej skriva till " + QString::fromStdString(ini);
+    EXPECT_EQ(form().Edit3->text(), message);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages.front(), message);
+    EXPECT_EQ(TestFolder::read(ini), before);
+}
+
+TEST_F(SettingsWindowTest, BadSettingsFileStartsWithTheDefaults) {
+    std::string garbage;
+    for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 37) % 256);
+    folder.write("Vernik.ini", garbage + std::string(1 << 20, 'x') + "\n\n\n");
+    start();
+    EXPECT_TRUE(settings().SettingsFileFound);
+    EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
+    EXPECT_EQ(state().fonts.MainFont.name, "MS Sans Serif");
+
+    // A file of one line.
+    program.reset();
+    folder.write("Vernik.ini", "1");
+    start();
+    EXPECT_EQ(ws().Lexicon1Folder, startFolder() + "/sven");
+    form().close();
+    EXPECT_EQ(splitTextLines(TestFolder::read(path("Vernik.ini"))).count(), kLastLayoutLine);
+}
+
+}  // namespace
+}  // namespace vernik

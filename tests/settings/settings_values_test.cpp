@@ -1,0 +1,179 @@
+#include "settings/settings_values.h"
+
+#include <gtest/gtest.h>
+
+#include "test_folder.h"
+
+namespace vernik {
+namespace {
+
+TEST(SettingsValues, PathsUseSlashesAndAreRelativeToTheStartFolder) {
+    EXPECT_EQ(resolveSettingsPath("sven", "/home/u"), "/home/u/sven");
+    EXPECT_EQ(resolveSettingsPath("lex\\sven\\", "/home/u"), "/home/u/lex/sven");
+    EXPECT_EQ(resolveSettingsPath("/data/lex", "/home/u"), "/data/lex");
+    EXPECT_EQ(resolveSettingsPath("C:\\Vernik\\sven", "/home/u"), "C:/Vernik/sven");
+    EXPECT_EQ(resolveSettingsPath("d:lex", "/home/u"), "d:lex");
+    EXPECT_EQ(resolveSettingsPath("", "/home/u"), "/home/u");
+    EXPECT_EQ(resolveSettingsPath("/", "/home/u"), "/");
+}
+
+TEST(SettingsValues, LexiconEntriesNamingALetterFileMeanItsFolder) {
+    TestFolder folder;
+    const std::string start = folder.str();
+    folder.writeLines("lists/Alist.lex", {"a"});
+    folder.writeLines("ord.txt", {".apa monkey"});
+    folder.writeLines("ensv/Aalt.lex", {".a"});
+
+    EXPECT_EQ(lexicon1Path("sven\\Aalt.lex", start), start + "/sven");
+    EXPECT_EQ(lexicon1Path("sven\\aALT.LEX", start), start + "/sven");
+    EXPECT_EQ(lexicon1Path("sven\\Bcom.lex", start), start + "/sven");
+    EXPECT_EQ(lexicon1Path("sven", start), start + "/sven");
+    // A list folder's file and a word list stay paths; the kind decides later.
+    EXPECT_EQ(lexicon1Path("lists\\Alist.lex", start), start + "/lists/Alist.lex");
+    EXPECT_EQ(lexicon1Path("ord.txt", start), start + "/ord.txt");
+
+    EXPECT_EQ(lexicon2Folder("ensv\\Aalt.lex", start), start + "/ensv");
+    EXPECT_EQ(lexicon2Folder("ensv", start), start + "/ensv");
+    EXPECT_EQ(lexicon2Folder("ord.txt", start), start);
+    EXPECT_EQ(lexicon2Folder("/x/Aalt.lex", start), "/x");
+}
+
+TEST(SettingsValues, Numbers) {
+    EXPECT_EQ(parseWholeNumber("14"), 14);
+    EXPECT_EQ(parseWholeNumber(" -2147483640 "), -2147483640);
+    EXPECT_EQ(parseWholeNumber("+7"), 7);
+    for (const char* bad : {"", " ", "abc", "14pt", "1,5", "2147483648", "--1", "+-1"}) {
+        EXPECT_FALSE(parseWholeNumber(bad).has_value()) << bad;
+    }
+    EXPECT_EQ(formatDecimalComma(6.5), "6,5");
+    EXPECT_EQ(formatDecimalComma(1.0), "1,0");
+    EXPECT_EQ(formatDecimalComma(7.25), "7,25");
+    EXPECT_EQ(formatDecimalComma(0.1), "0,1");
+}
+
+TEST(SettingsValues, FontStyleIsExactAndCaseSensitive) {
+    EXPECT_TRUE(parseFontStyle("fsBold").bold);
+    EXPECT_FALSE(parseFontStyle("fsBold").italic);
+    EXPECT_TRUE(parseFontStyle("fsItalic").italic);
+    const FontStyleFlags both = parseFontStyle("fsBold,fsItalic");
+    EXPECT_TRUE(both.bold && both.italic);
+    for (const char* other : {"fsbold", "FSBOLD", "fsItalic,fsBold", "fsBold ", ""}) {
+        const FontStyleFlags none = parseFontStyle(other);
+        EXPECT_FALSE(none.bold || none.italic) << other;
+    }
+    EXPECT_TRUE(isCyrillicFontName("VernikCyr1"));
+    EXPECT_FALSE(isCyrillicFontName("Cyrillic"));
+    EXPECT_FALSE(isCyrillicFontName("VernikCy"));
+}
+
+class DecodeSettings : public ::testing::Test {
+  protected:
+    DecodedSettings decode() { return decodeSettings(boxes, folder.str(), fonts); }
+
+    TestFolder folder;
+    SettingsBoxes boxes = SettingsBoxes::builtIn();
+    FontState fonts;
+};
+
+TEST_F(DecodeSettings, BuiltInValues) {
+    const DecodedSettings d = decode();
+    EXPECT_EQ(d.lexicon1Path, folder.str() + "/sven");
+    EXPECT_EQ(d.lexicon2Folder, folder.str() + "/ensv");
+    EXPECT_EQ(d.openFolder, "");
+    EXPECT_EQ(d.titlePage, '1');
+    EXPECT_EQ(d.mainFont.name, "MS Sans Serif");
+    EXPECT_EQ(d.mainFont.size, 14);
+    EXPECT_EQ(d.mainFont.colour, kWindowTextColour);
+    EXPECT_FALSE(d.mainFont.bold || d.mainFont.italic);
+    EXPECT_FALSE(d.xdvngMode);
+    EXPECT_EQ(d.scaleHor, 6.5);
+    EXPECT_EQ(d.scaleVert, 6.5);
+    EXPECT_EQ(d.print.textWidth, "680");
+    EXPECT_EQ(d.print.lineSpacing, "1,0");
+    EXPECT_TRUE(d.print.pageNumbers);
+    EXPECT_EQ(d.startDocument, "");
+    EXPECT_EQ(d.startAddress, layoutOf(SettingsEntry::StartAddress).defaultValue);
+    EXPECT_TRUE(d.problems.empty());
+}
+
+TEST_F(DecodeSettings, NumbersWithEitherSeparatorAndFonts) {
+    boxes[SettingsEntry::ScaleHor].value = "7.5";
+    boxes[SettingsEntry::ScaleVert].value = "6,25";
+    boxes[SettingsEntry::LineSpacing].value = "1.5";
+    boxes[SettingsEntry::FontName].value = "xdvng";
+    boxes[SettingsEntry::FontStyle].value = "fsBold,fsItalic";
+    boxes[SettingsEntry::FontColour].value = "255";
+    boxes[SettingsEntry::PageNumbers].value = "1 ";
+    boxes[SettingsEntry::TitlePage].value = "0 = Ingen";
+    const DecodedSettings d = decode();
+    EXPECT_EQ(d.scaleHor, 7.5);
+    EXPECT_EQ(d.scaleVert, 6.25);
+    EXPECT_EQ(d.print.lineSpacing, "1,5");
+    EXPECT_TRUE(d.xdvngMode);
+    EXPECT_EQ(d.scriptFont.name, "xdvng");
+    EXPECT_EQ(d.scriptFont.charset, 2);
+    EXPECT_EQ(d.mainFont.charset, 0);
+    EXPECT_TRUE(d.mainFont.bold && d.mainFont.italic);
+    EXPECT_EQ(d.mainFont.colour, 255);
+    EXPECT_FALSE(d.print.pageNumbers);  // exactly "1" turns them on
+    EXPECT_EQ(d.titlePage, '0');
+
+    boxes[SettingsEntry::FontName].value = "VernikCyr1";
+    EXPECT_TRUE(decode().cyrillicFont);
+    EXPECT_FALSE(decode().xdvngMode);
+}
+
+TEST_F(DecodeSettings, UnreadableNumbersAreNamedAndTheRestStillCounts) {
+    fonts.MainFont.size = 11;
+    fonts.MainFont.colour = 42;
+    boxes[SettingsEntry::FontSize].value = "stor";
+    boxes[SettingsEntry::FontColour].value = "";
+    boxes[SettingsEntry::ScaleHor].value = "6,5x";
+    boxes[SettingsEntry::FontName].value = "Arial";
+    const DecodedSettings d = decode();
+    EXPECT_EQ(d.problems, (std::vector<std::string>{
+                              "Ogiltigt tal i Fontstorlek: stor",
+                              "Ogiltigt tal i Fontf\xE4rg: ", "Ogiltigt tal i SkalaHor: 6,5x"}));
+    EXPECT_EQ(d.mainFont.size, 11);
+    EXPECT_EQ(d.mainFont.colour, 42);
+    EXPECT_FALSE(d.scaleHor.has_value());
+    EXPECT_EQ(d.scaleVert, 6.5);
+    EXPECT_EQ(d.mainFont.name, "Arial");
+}
+
+TEST_F(DecodeSettings, StartDocumentOnlyWhenTheFileExists) {
+    boxes[SettingsEntry::StartDocument].value = "brev.trs";
+    EXPECT_EQ(decode().startDocument, "");
+    folder.write("brev.trs", "{\\rtf1 }");
+    folder.write("brev.txt", "text");
+    folder.write("brev.trsx", "text");
+    DecodedSettings d = decode();
+    EXPECT_EQ(d.startDocument, folder.str() + "/brev.trs");
+    EXPECT_TRUE(d.startDocumentIsRichText);
+    boxes[SettingsEntry::StartDocument].value = "brev.trsx";  // the extension is cut to four
+    EXPECT_TRUE(decode().startDocumentIsRichText);
+    boxes[SettingsEntry::StartDocument].value = folder.str() + "\\brev.txt";
+    d = decode();
+    EXPECT_EQ(d.startDocument, folder.str() + "/brev.txt");
+    EXPECT_FALSE(d.startDocumentIsRichText);
+    boxes[SettingsEntry::StartDocument].value = "brev.TRS";
+    EXPECT_FALSE(decode().startDocumentIsRichText);  // not an existing file either
+}
+
+TEST_F(DecodeSettings, ShortStartAddressIsNone) {
+    boxes[SettingsEntry::StartAddress].value = "a.se";
+    EXPECT_EQ(decode().startAddress, "");
+    boxes[SettingsEntry::StartAddress].value = "ab.se";
+    EXPECT_EQ(decode().startAddress, "ab.se");
+}
+
+TEST_F(DecodeSettings, FolderValuesInWindows1252AreNativePaths) {
+    boxes[SettingsEntry::Lexicon1Folder].value = "lex\\sv\xE4n";
+    boxes[SettingsEntry::SaveFolder].value = "\xC5r";
+    const DecodedSettings d = decode();
+    EXPECT_EQ(d.lexicon1Path, folder.str() + "/lex/sv\xC3\xA4n");
+    EXPECT_EQ(d.saveFolder, folder.str() + "/\xC3\x85r");
+}
+
+}  // namespace
+}  // namespace vernik
