@@ -1,21 +1,23 @@
 #include "workspace/lexicon_lookup.h"
 
+#include <optional>
+
 #include "lexicon/headword_scan.h"
 #include "lexicon/letter_files.h"
 
 namespace vernik {
 namespace {
 
-// The file of `kind` as found on disk, or the name it would have.
-std::string letterFilePath(const LexiconLookupRequest& request, const std::string& supplement,
-                           LetterKind kind) {
-    const auto found = findLetterFile(request.folder, supplement, request.letter, kind);
-    return (found ? *found : letterFileName(request.folder, supplement, request.letter, kind))
-        .string();
+std::optional<fs::path> findAltFile(const LexiconLookupRequest& request,
+                                    const std::string& supplement) {
+    return findLetterFile(request.folder, supplement, request.letter, LetterKind::Alt);
 }
 
-bool hasLetterFile(const LexiconLookupRequest& request, const std::string& supplement) {
-    return findLetterFile(request.folder, supplement, request.letter, LetterKind::Alt).has_value();
+// The file as found on disk, or the name it would have.
+std::string pathOrName(const std::optional<fs::path>& found, const LexiconLookupRequest& request,
+                       const std::string& supplement, LetterKind kind) {
+    return (found ? *found : letterFileName(request.folder, supplement, request.letter, kind))
+        .string();
 }
 
 }  // namespace
@@ -24,15 +26,17 @@ LexiconLookupOutcome lookUpInLexicons(const LexiconLookupRequest& request, AltTa
     LexiconLookupOutcome outcome;
     std::string supplement;  // "" for the main lexicon, then "a" to "z"
     int altBase = 0;
+    std::optional<fs::path> altFile = findAltFile(request, supplement);
     for (;;) {
-        outcome.altFileName = letterFilePath(request, supplement, LetterKind::Alt);
-        outcome.comFileName = letterFilePath(request, supplement, LetterKind::Com);
+        outcome.altFileName = pathOrName(altFile, request, supplement, LetterKind::Alt);
+        outcome.comFileName =
+            pathOrName(findLetterFile(request.folder, supplement, request.letter, LetterKind::Com),
+                       request, supplement, LetterKind::Com);
         const bool mainPass = supplement.empty();
         // The next supplementary lexicon is searched only while its letter file exists.
-        const bool moreToCome =
-            supplement != "z" && hasLetterFile(request, supplement) &&
-            hasLetterFile(
-                request, supplement.empty() ? std::string("a") : std::string(1, supplement[0] + 1));
+        const std::string next = mainPass ? std::string("a") : std::string(1, supplement[0] + 1);
+        std::optional<fs::path> nextAltFile;
+        if (supplement != "z" && altFile) nextAltFile = findAltFile(request, next);
 
         const ScanOutcome scan = scanAltFile({.word = request.word,
                                               .altFile = outcome.altFileName,
@@ -52,9 +56,10 @@ LexiconLookupOutcome lookUpInLexicons(const LexiconLookupRequest& request, AltTa
                                 comments.lines.end());
         outcome.hasComments = !comments.lines.empty();
 
-        if (!moreToCome) break;
+        if (!nextAltFile) break;
         altBase += table.LastEntryCount;
-        supplement = supplement.empty() ? "a" : std::string(1, supplement[0] + 1);
+        supplement = next;
+        altFile = nextAltFile;
     }
     return outcome;
 }
