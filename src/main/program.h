@@ -7,6 +7,7 @@
 #include "main/shared_state.h"
 #include "main/start_up.h"
 #include "main/tform1.h"
+#include "maintenance/change_mode.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
 #include "settings/settings_panels.h"
@@ -32,6 +33,7 @@ class Program {
     LookupDriver lookupDriver{form, state, lexiconChoice};
     OutputBox& outputBox = *new OutputBox(*form.RichEdit2);  // owned by the output box
     OutputBoxWriting writing{form, state, outputBox};
+    ChangeMode changeMode{form, state};
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
 };
 

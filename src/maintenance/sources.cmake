@@ -3,3 +3,6 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/letter_file_rewrite.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_change.cpp
 )
+list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/change_mode.cpp
+)
