@@ -20,10 +20,25 @@ class ScriptedDialogs : public vernik::Dialogs {
         openAnswers.pop_front();
         return answer;
     }
+    std::optional<QString> saveFile(QWidget*, const QString& title, const QString& proposed,
+                                    const QString&, const QString& suffix) override {
+        lastTitle = title;
+        lastProposed = proposed;
+        ++saved;
+        if (saveAnswers.empty()) return std::nullopt;
+        auto answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        if (answer && !suffix.isEmpty() && !answer->section('/', -1).contains('.')) {
+            *answer += "." + suffix;
+        }
+        return answer;
+    }
     void message(QWidget*, const QString& text) override { messages.push_back(text); }
 
     std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
     std::deque<QString> messages;
-    QString lastTitle, lastFolder;
+    QString lastTitle, lastFolder, lastProposed;
     int opened = 0;
+    int saved = 0;
 };

@@ -9,7 +9,8 @@ struct DocumentState {
     std::string OutputFileName;    // empty until a document is opened or saved
     std::string OutputFileFolder;  // folder of OutputFileName, no trailing "/"
     bool DocumentChanged = false;
-    int PendingAction = 0;  // the command waiting behind the exit panel
+    bool RichTextMode = true;  // the output box loads and saves rich text, else plain text
+    int PendingAction = 0;     // the command waiting behind the exit panel
     bool PrintTooBig = false;
     bool PrintAfterPanel = false;
 };

@@ -12,6 +12,7 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
     state.workspace.CommandLineFile = std::move(commandLineFile);
     state.settings.SystemSettingsFolders =
         systemSettingsFolders(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    writing.setSaveCommand([this] { documentFiles.Spara1Click(); });
 }
 
 }  // namespace vernik

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "document/document_files.h"
 #include "main/lexicon_choice.h"
 #include "main/shared_state.h"
 #include "main/start_up.h"
@@ -35,6 +36,7 @@ class Program {
     OutputBoxWriting writing{form, state, outputBox};
     ChangeMode changeMode{form, state};
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
+    DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
 };
 
 }  // namespace vernik

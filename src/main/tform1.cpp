@@ -23,6 +23,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createTextAreas(client);
     createHiddenControls(client);
     createLexiconChoicePanels(client);
+    createExitPanel(client);
     createSettingsPanels(client);
 
     createFileMenu();

@@ -76,6 +76,15 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonP2Lex2 = nullptr;
     QPushButton* ButtonP2Lex3 = nullptr;
 
+    // The question about unsaved changes.
+    QFrame* PanelExit = nullptr;
+    QLabel* LabelPExit1 = nullptr;        // its title
+    QLabel* LabelPExit2 = nullptr;        // "Vill du spara ändringarna i Utfilrutan?"
+    QLabel* ImagePExit = nullptr;         // the warning sign
+    QPushButton* ButtonPExit1 = nullptr;  // "Ja"
+    QPushButton* ButtonPExit2 = nullptr;  // "Nej"
+    QPushButton* ButtonPExit3 = nullptr;  // "Avbryt"
+
     QFrame* Panel1 = nullptr;  // title page
     QTimer* Timer3 = nullptr;  // missing letter file: opens the lexicon choice
 
@@ -227,6 +236,7 @@ class TForm1 : public QMainWindow {
     void createTextAreas(QWidget* client);
     void createHiddenControls(QWidget* client);
     void createLexiconChoicePanels(QWidget* client);
+    void createExitPanel(QWidget* client);
     void createSettingsPanels(QWidget* client);
 
     void createFileMenu();

@@ -17,6 +17,12 @@ class Dialogs {
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
                                             const QString& folder, const QString& filter) = 0;
 
+    // The file name chosen in a save dialog (which asks before overwriting and
+    // adds `defaultSuffix` to a name without one), or nothing when cancelled.
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& title,
+                                            const QString& proposed, const QString& filter,
+                                            const QString& defaultSuffix) = 0;
+
     // A message box with an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
 };
@@ -26,6 +32,8 @@ class PlatformDialogs : public Dialogs {
   public:
     std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& folder,
                                     const QString& filter) override;
+    std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& proposed,
+                                    const QString& filter, const QString& defaultSuffix) override;
     void message(QWidget* parent, const QString& text) override;
 };
 

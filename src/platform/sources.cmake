@@ -10,3 +10,11 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/output_box.cpp
 )
+list(APPEND VERNIK_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/rtf_code_pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rtf_writer.cpp
+)
+list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/rich_text_file.cpp
+)

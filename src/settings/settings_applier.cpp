@@ -109,7 +109,7 @@ void SettingsStore::applyScales(const DecodedSettings& decoded) {
 void SettingsStore::openStartDocument(const DecodedSettings& decoded) {
     WorkspaceState& ws = state_.workspace;
     if (decoded.startDocument.empty() || ws.OutputBoxStarted) return;
-    if (!loadDocumentIntoOutputBox(*form_.RichEdit2, decoded.startDocument,
+    if (!loadDocumentIntoOutputBox(*form_.RichEdit2, state_.document, decoded.startDocument,
                                    decoded.startDocumentIsRichText)) {
         return;
     }

@@ -88,7 +88,8 @@ void SettingsStore::openCommandLineDocument() {
     WorkspaceState& ws = state_.workspace;
     if (ws.CommandLineFile.empty() || !isRegularFile(ws.CommandLineFile)) return;
     const std::string path = absolutePath(ws.CommandLineFile);
-    if (!loadDocumentIntoOutputBox(*form_.RichEdit2, path, isRichTextDocumentName(path))) return;
+    if (!loadDocumentIntoOutputBox(*form_.RichEdit2, state_.document, path,
+                                   isRichTextDocumentName(path))) return;
     ws.OutputBoxStarted = true;
     state_.document.DocumentChanged = false;
     state_.document.OutputFileName = path;

@@ -1,16 +1,15 @@
 #include "settings/start_document.h"
 
-#include <QTextEdit>
-
-#include "platform/files.h"
-#include "platform/qt_text.h"
+#include "document/document_io.h"
+#include "document/document_state.h"
 
 namespace vernik {
 
-bool loadDocumentIntoOutputBox(QTextEdit& outputBox, const std::string& path, bool /*richText*/) {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) return false;
-    outputBox.setPlainText(fromBytes(*bytes));
+bool loadDocumentIntoOutputBox(QTextEdit& outputBox, DocumentState& document,
+                               const std::string& path, bool richText) {
+    const TextMode mode = richText ? TextMode::Rich : TextMode::Plain;
+    if (!loadDocument(outputBox, path, mode)) return false;
+    document.RichTextMode = richText;
     return true;
 }
 

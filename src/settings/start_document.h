@@ -6,9 +6,11 @@ class QTextEdit;
 
 namespace vernik {
 
-// Loads a document file into the output box; false when it cannot be read.
-// Every document is shown as its plain Windows-1252 text: a rich-text file
-// (`richText`) shows its source until the rich-text reader takes its place here.
-bool loadDocumentIntoOutputBox(QTextEdit& outputBox, const std::string& path, bool richText);
+struct DocumentState;
+
+// Loads a start document into the output box, as rich text or as plain text,
+// and leaves the output box in that text mode; false when it cannot be read.
+bool loadDocumentIntoOutputBox(QTextEdit& outputBox, DocumentState& document,
+                               const std::string& path, bool richText);
 
 }  // namespace vernik

@@ -67,7 +67,7 @@ bool OutputBoxWriting::eventFilter(QObject* watched, QEvent* event) {
             ctrlDown_ = true;
         } else if (key->key() == Qt::Key_S && ctrlDown_) {
             ctrlDown_ = false;
-            saveDocument();
+            if (save_) save_();
             return true;
         } else if (key->key() == Qt::Key_Backspace && state_.workspace.CaptureActive) {
             // Taking back a key of the double-comma word takes it from the input box too.

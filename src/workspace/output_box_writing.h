@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -30,6 +31,9 @@ class OutputBoxWriting : public QObject {
     void RichEdit2Change();
     void RichEdit2MouseWheel(bool towardsUser);
 
+    // What Ctrl+S in the output box runs.
+    void setSaveCommand(std::function<void()> save) { save_ = std::move(save); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -51,12 +55,12 @@ class OutputBoxWriting : public QObject {
     void narrowFrame();
     void useScriptFontInOutputBox();
     void useMainFontInOutputBox();
-    void saveDocument() {}  // saving the document comes with document files
 
     TForm1& form_;
     SharedState& state_;
     OutputBox& outputBox_;
     bool ctrlDown_ = false;
+    std::function<void()> save_;
 };
 
 }  // namespace vernik

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace vernik {
+
+class Dialogs;
+class SettingsStore;
+class TForm1;
+struct SharedState;
+
+// The document of the output box as a file: open, save, new and clear, and
+// the exit panel that guards every command that would discard unsaved changes.
+class DocumentFiles : public QObject {
+    Q_OBJECT
+
+  public:
+    // The commands the exit panel may hold back (PendingAction).
+    enum Action { Exit = 1, New = 2, Open = 3, OpenPlain = 4, OpenFromPopup = 5, Clear = 7 };
+
+    DocumentFiles(TForm1& form, SharedState& state, Dialogs& dialogs, SettingsStore& settings);
+
+    void Nytt1Click();
+    void GetUtfil1Click();     // "Hämta Utfil"
+    void GetOfUtfil1Click();   // "Hämta oformaterad Utfil"
+    void GetUtfil2Click();     // "Hämta Utfil" of the pop-up menu
+    void Spara1Click();        // "Spara  Utfil        Ctrl-S"
+    void SaveUtfil1Click();    // "Spara utfil som", also the pop-up's "Spara Utfil"
+    void SaveOfUtfil1Click();  // "Spara oformaterad Utfil som"
+    void Rensa1Click();
+    void Exit1Click();
+    void ButtonPExit1Click();  // "Ja"
+    void ButtonPExit2Click();  // "Nej"
+    void ButtonPExit3Click();  // "Avbryt"
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool passesGuard(Action action);
+    void runAction(int action);
+    void open(bool richText, bool searchSettings);
+    bool saveTo(const QString& name);
+    void showFileName();
+    void endProgram(bool writeSettings);
+
+    TForm1& form_;
+    SharedState& state_;
+    Dialogs& dialogs_;
+    SettingsStore& settings_;
+    bool closing_ = false;  // the program is ending: let the window close
+};
+
+}  // namespace vernik
