@@ -1,4 +1,6 @@
 #include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "settings/settings_window_fixture.h"
 
@@ -118,7 +120,7 @@ TEST_F(DocumentFilesWindowTest, RensaAsksAndClears) {
 TEST_F(DocumentFilesWindowTest, ClosingRewritesTheSettingsButExitDoesNot) {
     folder.writeLines("docs/doc.txt", {"x"});
     const auto settingsFile =
-        writeSettings("Vernik1.ini", {{SettingsEntry::OpenFolder, {"1 Ändras", "."}}});
+        writeSettings("Vernik1.ini", {{SettingsEntry::OpenFolder, {"1 \xC4ndras", "."}}});
     const std::string before = TestFolder::read(settingsFile);
     start();
     dialogs->openAnswers.push_back(file("docs/doc.txt"));
@@ -138,6 +140,28 @@ TEST_F(DocumentFilesWindowTest, ClosingRewritesTheSettingsButExitDoesNot) {
     QTest::mouseClick(form().ButtonPExit2, Qt::LeftButton);
     EXPECT_FALSE(form().isVisible());
     EXPECT_NE(TestFolder::read(settingsFile).find(path("docs")), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vernik
+
+namespace vernik {
+namespace {
+
+TEST_F(DocumentFilesWindowTest, OpeningAsRichTextAppliesTheVernikIniBesideTheDocument) {
+    folder.writeLines("docs/doc.trs", {"{\\rtf1\\ansi {\\b fet} text\\par}"});
+    writeSettings("docs/Vernik.ini", {{SettingsEntry::FontName, {"1 \xC4ndras", "Tahoma"}}});
+    start();
+    dialogs->openAnswers.push_back(file("docs/doc.trs"));
+    form().GetOfUtfil1->trigger();  // plain: the settings are not searched
+    EXPECT_NE(state().fonts.MainFont.name, "Tahoma");
+    dialogs->openAnswers.push_back(file("docs/doc.trs"));
+    form().GetUtfil1->trigger();
+    EXPECT_EQ(state().fonts.MainFont.name, "Tahoma");
+    EXPECT_EQ(text(), "fet text");
+    EXPECT_TRUE(
+        form().RichEdit2->document()->begin().begin().fragment().charFormat().font().bold());
+    EXPECT_EQ(state().document.OutputFileFolder, path("docs"));
 }
 
 }  // namespace
