@@ -1,8 +1,11 @@
 #include "platform/output_box.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "platform/qt_text.h"
@@ -95,6 +98,57 @@ void OutputBox::appendToEnd(std::string_view bytes) {
 
 void OutputBox::clear() {
     edit_.clear();
+}
+
+namespace {
+
+// Lays the document out at the box's width, so that its lines are known
+// even for a box that was never shown.
+QTextDocument& laidOut(QTextEdit& edit) {
+    QTextDocument& document = *edit.document();
+    document.documentLayout()->documentSize();
+    return document;
+}
+
+// A paragraph takes at least one line, even when empty.
+int linesOf(const QTextBlock& block) {
+    return std::max(block.layout()->lineCount(), 1);
+}
+
+}  // namespace
+
+int OutputBox::displayLineCount() const {
+    int count = 0;
+    for (QTextBlock block = laidOut(edit_).begin(); block.isValid(); block = block.next()) {
+        count += linesOf(block);
+    }
+    return count;
+}
+
+std::string OutputBox::displayLine(int index) const {
+    for (QTextBlock block = laidOut(edit_).begin(); block.isValid(); block = block.next()) {
+        if (index >= linesOf(block)) {
+            index -= linesOf(block);
+            continue;
+        }
+        if (block.layout()->lineCount() == 0) return {};
+        const QTextLine line = block.layout()->lineAt(index);
+        return toBytes(block.text().mid(line.textStart(), line.textLength()));
+    }
+    return {};
+}
+
+int OutputBox::displayLineOf(int position) const {
+    int before = 0;
+    for (QTextBlock block = laidOut(edit_).begin(); block.isValid(); block = block.next()) {
+        if (position < block.position() + block.length() || !block.next().isValid()) {
+            const QTextLine line =
+                block.layout()->lineForTextPosition(std::max(position - block.position(), 0));
+            return before + (line.isValid() ? line.lineNumber() : linesOf(block) - 1);
+        }
+        before += linesOf(block);
+    }
+    return 0;
 }
 
 }  // namespace vernik

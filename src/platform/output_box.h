@@ -42,6 +42,12 @@ class OutputBox : public QObject {
     void appendToEnd(std::string_view bytes);
     void clear();
 
+    // The lines as the box wraps its text at its width: the lines a print shows.
+    int displayLineCount() const;
+    std::string displayLine(int index) const;
+    // The display line (from 0) that holds the character at `position`.
+    int displayLineOf(int position) const;
+
     QTextEdit& edit() { return edit_; }
 
   protected:
