@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinter>
 #include <QString>
 #include <deque>
 #include <optional>
@@ -34,10 +35,28 @@ class ScriptedDialogs : public vernik::Dialogs {
         return answer;
     }
     void message(QWidget*, const QString& text) override { messages.push_back(text); }
+    // Prints go to the PDF file `printFile`.
+    std::optional<vernik::PageRange> printDialog(QWidget*, QPrinter& printer, int pageCount,
+                                                 int maxPage) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        offeredPageCount = pageCount;
+        offeredMaxPage = maxPage;
+        ++printed;
+        if (printAnswers.empty()) return std::nullopt;
+        auto answer = printAnswers.front();
+        printAnswers.pop_front();
+        return answer;
+    }
 
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<QString> messages;
+    std::deque<std::optional<vernik::PageRange>> printAnswers;
+    QString printFile;
+    int offeredPageCount = 0;
+    int offeredMaxPage = 0;
+    int printed = 0;
     QString lastTitle, lastFolder, lastProposed;
     int opened = 0;
     int saved = 0;

@@ -13,6 +13,7 @@ struct DocumentState {
     int PendingAction = 0;     // the command waiting behind the exit panel
     bool PrintTooBig = false;
     bool PrintAfterPanel = false;
+    double LineSpacing = 1.0;  // "Radavstånd" of the text-area panel
 };
 
 }  // namespace vernik

@@ -2,3 +2,9 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/document_io.cpp
   ${CMAKE_CURRENT_LIST_DIR}/document_files.cpp
 )
+list(APPEND VERNIK_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/print_layout.cpp
+)
+list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/text_area.cpp
+)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/document_files.h"
+#include "document/text_area.h"
 #include "main/lexicon_choice.h"
 #include "main/shared_state.h"
 #include "main/start_up.h"
@@ -15,6 +16,7 @@
 #include "settings/settings_store.h"
 #include "workspace/lookup_driver.h"
 #include "workspace/output_box_writing.h"
+#include "workspace/reading_mode.h"
 
 namespace vernik {
 
@@ -34,9 +36,11 @@ class Program {
     LookupDriver lookupDriver{form, state, lexiconChoice};
     OutputBox& outputBox = *new OutputBox(*form.RichEdit2);  // owned by the output box
     OutputBoxWriting writing{form, state, outputBox};
+    ReadingMode readingMode{form, state, outputBox};
     ChangeMode changeMode{form, state};
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
     DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
+    TextArea textArea{form, state, *dialogs, outputBox};
 };
 
 }  // namespace vernik

@@ -1,5 +1,6 @@
 #include "main/start_up.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -249,6 +250,19 @@ void StartUp::chooseStartLanguage() {
     if (!language.descriptionFound) return;
     loadLanguageDescription(language.descriptionFile);
     if (language.number > 0) loadInterfaceLanguage(language.number);
+}
+
+void StartUp::setTextAreaHeightField(int height) {
+    form_.EditPW6->setText(QString::number(height));
+}
+
+void StartUp::setTextWidthField(int width) {
+    form_.EditPW1->setText(QString::number(width));
+}
+
+// The text-area panel's "OK" shapes the output box from the panel's fields.
+void StartUp::applyTextAreaSettings() {
+    form_.ButtonPW1->click();
 }
 
 void StartUp::showMessage(const std::string& bytes) {

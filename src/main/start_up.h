@@ -45,15 +45,15 @@ class StartUp : public QObject {
     void showSettingsFileName();
     void showTitlePage();
     void showMessage(const std::string& bytes);
+    void setTextAreaHeightField(int height);
+    void setTextWidthField(int width);
+    void applyTextAreaSettings();
 
     // Calls into parts of the program that are not built yet. Each does
     // nothing until its subsystem provides the real work.
     void enableLargestMouseWriting(bool /*screenIsWide*/) {}
-    void setTextAreaHeightField(int /*height*/) {}
     void placeWebPanelOverOutputBox() {}
     void setUpMouseWritingFonts() {}
-    void setTextWidthField(int /*width*/) {}
-    void applyTextAreaSettings() {}
     void loadLanguageDescription(const std::string& /*file*/) {}
     void loadInterfaceLanguage(int /*number*/) {}
 

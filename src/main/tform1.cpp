@@ -25,6 +25,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createLexiconChoicePanels(client);
     createExitPanel(client);
     createSettingsPanels(client);
+    createTextAreaPanel(client);
 
     createFileMenu();
     createEditMenu();

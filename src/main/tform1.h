@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -230,6 +231,25 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPPIni1 = nullptr;  // "OK"
     QPushButton* ButtonPPIni2 = nullptr;  // "Avbryt"
 
+    // The text-area panel "Textyta": the output box shaped like the printed
+    // text area, and the print layout.
+    QFrame* PanelWidth1 = nullptr;
+    QLineEdit* EditPW1 = nullptr;      // "Textbredd i pixels"
+    QLineEdit* EditPW2 = nullptr;      // "V marg i pixels"
+    QLineEdit* EditPW3 = nullptr;      // "Övre marg i pixels"
+    QLineEdit* EditPW5 = nullptr;      // "Radavstånd"
+    QLineEdit* EditPW4 = nullptr;      // "Antal rader"
+    QCheckBox* CheckBoxPW1 = nullptr;  // "Sidnr mitt under"
+    QLineEdit* EditPW6 = nullptr;      // "Textrutehöjd i pixels"
+    QLabel* LabelPW1 = nullptr;
+    QLabel* LabelPW2 = nullptr;
+    QLabel* LabelPW3 = nullptr;
+    QLabel* LabelPW5 = nullptr;
+    QLabel* LabelPW4 = nullptr;
+    QLabel* LabelPW6 = nullptr;
+    QPushButton* ButtonPW1 = nullptr;  // "OK"
+    QPushButton* ButtonPW2 = nullptr;  // "Avbryt"
+
   private:
     void createAlternativeFrame(QWidget* client);
     void createLookupRow(QWidget* client);
@@ -238,6 +258,7 @@ class TForm1 : public QMainWindow {
     void createLexiconChoicePanels(QWidget* client);
     void createExitPanel(QWidget* client);
     void createSettingsPanels(QWidget* client);
+    void createTextAreaPanel(QWidget* client);
 
     void createFileMenu();
     void createEditMenu();

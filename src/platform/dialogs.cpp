@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
 
 namespace vernik {
 
@@ -24,6 +27,19 @@ std::optional<QString> PlatformDialogs::saveFile(QWidget* parent, const QString&
 
 void PlatformDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Vernik"), text);
+}
+
+std::optional<PageRange> PlatformDialogs::printDialog(QWidget* parent, QPrinter& printer,
+                                                      int pageCount, int maxPage) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, std::max({maxPage, pageCount, 1}));
+    dialog.setFromTo(1, std::max(pageCount, 1));
+    dialog.setPrintRange(QAbstractPrintDialog::PageRange);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.printRange() == QAbstractPrintDialog::PageRange && dialog.fromPage() > 0)
+        return PageRange{dialog.fromPage(), std::max(dialog.toPage(), dialog.fromPage())};
+    return PageRange{1, pageCount};
 }
 
 }  // namespace vernik

@@ -3,9 +3,16 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace vernik {
+
+// Pages first to last, counted from 1.
+struct PageRange {
+    int first = 1;
+    int last = 1;
+};
 
 // What the program asks of the platform's standard dialogs. The program uses
 // the real dialogs; tests give scripted answers.
@@ -25,6 +32,12 @@ class Dialogs {
 
     // A message box with an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
+
+    // The print dialog for `printer`, with page numbers 1 to `maxPage` allowed
+    // and the range 1 to `pageCount` preselected. The pages to print ("all
+    // pages" is 1 to `pageCount`), or nothing when it was cancelled.
+    virtual std::optional<PageRange> printDialog(QWidget* parent, QPrinter& printer, int pageCount,
+                                                 int maxPage) = 0;
 };
 
 // The platform's own dialogs.
@@ -35,6 +48,8 @@ class PlatformDialogs : public Dialogs {
     std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& proposed,
                                     const QString& filter, const QString& defaultSuffix) override;
     void message(QWidget* parent, const QString& text) override;
+    std::optional<PageRange> printDialog(QWidget* parent, QPrinter& printer, int pageCount,
+                                         int maxPage) override;
 };
 
 }  // namespace vernik

@@ -60,7 +60,9 @@ void OutputBox::select(int start, int count) {
     QTextCursor cursor = edit_.textCursor();
     cursor.setPosition(start);
     cursor.setPosition(start + count, QTextCursor::KeepAnchor);
+    selecting_ = true;
     edit_.setTextCursor(cursor);
+    selecting_ = false;
 }
 
 int OutputBox::selectionStart() const {

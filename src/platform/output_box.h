@@ -31,7 +31,10 @@ class OutputBox : public QObject {
     int caret() const;
 
     // Selects `length` characters from `start`, both clamped to the text.
+    // While it runs, selectingForProgram() is true: the selection is the
+    // program's own, not the reader's.
     void select(int start, int length);
+    bool selectingForProgram() const { return selecting_; }
     int selectionStart() const;
     int selectionLength() const;
     std::string selectedText() const;
@@ -57,6 +60,7 @@ class OutputBox : public QObject {
     QTextEdit& edit_;
     KeyPreview preview_;
     KeyHook hook_;
+    bool selecting_ = false;
 };
 
 }  // namespace vernik

@@ -9,6 +9,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/display_font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/output_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/printer.cpp
 )
 list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rtf_code_pages.cpp

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -102,6 +103,20 @@ void SettingsStore::applyScales(const DecodedSettings& decoded) {
         (entry == SettingsEntry::ScaleHor ? ws.ScaleHor : ws.ScaleVert) = **scale;
         valueBox(form_, entry).setText(fromBytes(formatDecimalComma(**scale)));
     }
+}
+
+// The print values in the text-area panel. Its box height is the output
+// box's height as the reader left it, so that applying the panel keeps a
+// stored screen text height.
+void SettingsStore::showPrintLayout(const DecodedSettings& decoded) {
+    const PrintLayoutSettings& print = decoded.print;
+    form_.EditPW1->setText(fromBytes(print.textWidth));
+    form_.EditPW2->setText(fromBytes(print.leftMargin));
+    form_.EditPW3->setText(fromBytes(print.topMargin));
+    form_.EditPW4->setText(fromBytes(print.linesPerPage));
+    form_.EditPW5->setText(fromBytes(print.lineSpacing));
+    form_.CheckBoxPW1->setChecked(print.pageNumbers);
+    form_.EditPW6->setText(QString::number(form_.RichEdit2->height()));
 }
 
 // A start document replaces only the start text: never a document already

@@ -51,12 +51,12 @@ class SettingsStore : public QObject {
     void applyScales(const DecodedSettings& decoded);
     void openStartDocument(const DecodedSettings& decoded);
     void showOutputFileName();
+    void showPrintLayout(const DecodedSettings& decoded);
     void reportProblems();
 
     // Calls into parts of the program that are not built yet; each does
     // nothing until its subsystem provides the real work.
     void copyBytesPerLineToByteListing(const std::string& /*value*/) {}
-    void showPrintLayout(const DecodedSettings& /*decoded*/) {}
     void showStartAddress(const std::string& /*address*/) {}
     void offerCharacterTable() {}
 

@@ -17,9 +17,8 @@
 #include <gtest/gtest.h>
 
 #include "main/lexicon1_label.h"
-#include "main/program.h"
 #include "platform/widget_look.h"
-#include "test_folder.h"
+#include "program_fixture.h"
 
 namespace vernik {
 namespace {
@@ -38,104 +37,76 @@ QStringList lines(const QTextEdit& box) {
     return box.toPlainText().split(QLatin1Char('\n'));
 }
 
-// Starts the program with a fresh temporary folder as the current folder.
-class StartWindowTest : public ::testing::Test {
+// The program started with a fresh temporary folder as the current folder.
+class StartWindowTest : public ProgramFixture {
   protected:
-    void SetUp() override {
-        previousFolder_ = fs::current_path();
-        fs::current_path(folder.path());
-        startFolder = fs::current_path().string();
+    std::string startFolder() const { return fs::current_path().string(); }
+    void activate() {
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&form(), &activate);
     }
-    void TearDown() override {
-        program.reset();
-        fs::current_path(previousFolder_);
-    }
-
-    // Shows the window and waits for the start-up sequence to run.
-    void start() {
-        program = std::make_unique<Program>();
-        program->form.show();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return program->startUp.hasRun(); }, 5000));
-    }
-
-    TForm1& form() { return program->form; }
-    WorkspaceState& workspace() { return program->state.workspace; }
-
-    TestFolder folder;
-    std::string startFolder;
-    std::unique_ptr<Program> program;
-
-  private:
-    fs::path previousFolder_;
 };
 
-TEST_F(StartWindowTest, ControlsVisibleAtStartSitAtTheirDesignedPlaces) {
+TEST_F(StartWindowTest, ControlsSitAtTheirDesignedPlacesAndOnlyThoseOfTheStartShow) {
     start();
     TForm1& f = form();
-    struct Place {
+    // The output box (last) reaches 80 pixels above the bottom of the screen.
+    const int bottom = f.screen()->geometry().height() - 80;
+    const struct {
         QWidget* control;
         QRect geometry;
+        bool visible;
+    } places[] = {
+        {f.PanelAlt1, {1, 0, 253, 95}, true},
+        {f.EditPAlt1, {16, 13, 220, 21}, true},
+        {f.EditPAlt2, {16, 32, 220, 21}, true},
+        {f.EditPAlt3, {16, 54, 220, 21}, true},
+        {f.Edit1, {1, 96, 120, 21}, true},
+        {f.Edit2, {125, 96, 128, 21}, true},
+        {f.Button1, {696, 90, 83, 25}, true},
+        {f.RichEdit3, {270, 5, 465, 80}, true},
+        {f.EditPAlt4, {16, 13, 220, 21}, false},
+        {f.EditPAlt6, {16, 54, 220, 21}, false},
+        {f.Edit5, {125, 96, 300, 21}, false},
+        {f.Edit3, {272, 8, 409, 24}, false},
+        {f.Memo1, {270, 5, 481, 80}, false},
+        // Start-up shapes the output box by the text area: margin 20, width 680.
+        {f.RichEdit2, {20, 118, 680, bottom - 118}, true},
     };
-    const Place places[] = {
-        {f.PanelAlt1, {1, 0, 253, 95}},   {f.EditPAlt1, {16, 13, 220, 21}},
-        {f.EditPAlt2, {16, 32, 220, 21}}, {f.EditPAlt3, {16, 54, 220, 21}},
-        {f.Edit1, {1, 96, 120, 21}},      {f.Edit2, {125, 96, 128, 21}},
-        {f.Button1, {696, 90, 83, 25}},   {f.RichEdit3, {270, 5, 465, 80}},
-    };
-    for (const Place& place : places) {
-        EXPECT_TRUE(place.control->isVisible()) << place.control->objectName().toStdString();
-        EXPECT_EQ(place.control->geometry(), place.geometry)
-            << place.control->objectName().toStdString();
+    for (const auto& place : places) {
+        const std::string name = place.control->objectName().toStdString();
+        EXPECT_EQ(place.control->isVisible(), place.visible) << name;
+        EXPECT_EQ(place.control->geometry(), place.geometry) << name;
     }
-    struct LabelPlace {
+    const struct {
         QLabel* label;
         QPoint at;
         QString text;
+        bool visible;
+    } labels[] = {
+        {f.Label1, {255, 85}, "Lex1:", true},
+        {f.Label2, {282, 85}, QString::fromStdString(startFolder() + "/sven"), true},
+        {f.Label13, {255, 100}, "Lex2:", true},
+        {f.Label14, {282, 100}, QString::fromStdString(startFolder() + "/ensv"), true},
+        {f.Label22, {500, 85}, "", true},
+        {f.Label15, {500, 100}, "", true},
+        {f.LabelPAlt1, {16, 0}, "Återgå", false},
+        {f.LabelPAlt2, {16, 79}, "Flera Alternativ", false},
     };
-    const LabelPlace labels[] = {
-        {f.Label1, {255, 85}, QStringLiteral("Lex1:")},
-        {f.Label2, {282, 85}, QString::fromStdString(startFolder + "/sven")},
-        {f.Label13, {255, 100}, QStringLiteral("Lex2:")},
-        {f.Label14, {282, 100}, QString::fromStdString(startFolder + "/ensv")},
-        {f.Label22, {500, 85}, QString()},
-        {f.Label15, {500, 100}, QString()},
-    };
-    for (const LabelPlace& label : labels) {
-        EXPECT_TRUE(label.label->isVisible()) << label.label->objectName().toStdString();
-        EXPECT_EQ(label.label->pos(), label.at) << label.label->objectName().toStdString();
-        EXPECT_EQ(label.label->text(), label.text) << label.label->objectName().toStdString();
+    for (const auto& label : labels) {
+        const std::string name = label.label->objectName().toStdString();
+        EXPECT_EQ(label.label->isVisible(), label.visible) << name;
+        EXPECT_EQ(label.label->pos(), label.at) << name;
+        EXPECT_EQ(label.label->text(), label.text) << name;
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{f.EditPAlt5, f.LabelPAlt3, f.Panel1,
+                                                            f.Button2, f.Button4, f.Button5}) {
+        EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
     }
 
-    // The output box reaches 80 pixels above the bottom of the screen.
-    const int screenHeight = f.screen()->geometry().height();
-    EXPECT_TRUE(f.RichEdit2->isVisible());
-    EXPECT_EQ(f.RichEdit2->geometry(), QRect(1, 118, 780, screenHeight - 118 - 80));
     EXPECT_EQ(f.RichEdit2->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(f.RichEdit2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(f.isMaximized());
-}
-
-TEST_F(StartWindowTest, ControlsOfLaterCommandsWaitHidden) {
-    start();
-    TForm1& f = form();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             f.EditPAlt4, f.EditPAlt5, f.EditPAlt6, f.LabelPAlt1, f.LabelPAlt2, f.LabelPAlt3,
-             f.Edit5, f.Edit3, f.Memo1, f.Panel1, f.Button2, f.Button4, f.Button5}) {
-        EXPECT_FALSE(control->isVisible()) << control->objectName().toStdString();
-    }
-    // Hidden controls still have their places, ready for the lookup.
-    EXPECT_EQ(f.EditPAlt4->geometry(), QRect(16, 13, 220, 21));
-    EXPECT_EQ(f.EditPAlt6->geometry(), QRect(16, 54, 220, 21));
-    EXPECT_EQ(f.LabelPAlt1->pos(), QPoint(16, 0));
-    EXPECT_EQ(f.LabelPAlt2->pos(), QPoint(16, 79));
-    EXPECT_EQ(f.LabelPAlt1->text(), QStringLiteral("Återgå"));
-    EXPECT_EQ(f.LabelPAlt2->text(), QStringLiteral("Flera Alternativ"));
-    EXPECT_EQ(f.Edit5->geometry(), QRect(125, 96, 300, 21));
-    EXPECT_EQ(f.Edit3->geometry(), QRect(272, 8, 409, 24));
-    EXPECT_EQ(f.Memo1->geometry(), QRect(270, 5, 481, 80));
-    EXPECT_EQ(f.Panel1->size(), f.screen()->geometry().size());
-    EXPECT_EQ(f.Button4->text(), QStringLiteral("Återgå"));
-    EXPECT_EQ(f.Button5->text(), QStringLiteral("Långa rader"));
     EXPECT_EQ(f.Timer3->interval(), 1000);
     EXPECT_TRUE(f.Timer3->isSingleShot());
     EXPECT_FALSE(f.Timer3->isActive());
@@ -167,43 +138,40 @@ TEST_F(StartWindowTest, LooksOfFrameBoxesAndMessageBars) {
     EXPECT_EQ(f.RichEdit2->font().styleHint(), QFont::SansSerif);
     EXPECT_EQ(f.font().pointSize(), 8);
     EXPECT_EQ(f.Edit1->font().pointSize(), 12);
-    EXPECT_EQ(f.Edit1->text(), QStringLiteral("Inordruta"));
-    EXPECT_EQ(f.Edit2->text(), QStringLiteral("Uppslagsord"));
-    EXPECT_EQ(program->state.fonts.MainFont.name, "MS Sans Serif");
 }
 
-TEST_F(StartWindowTest, MainMenuHoldsEveryCommandInOrder) {
+TEST_F(StartWindowTest, MenusAndCaptionsOfTheStart) {
     start();
     TForm1& f = form();
-    EXPECT_EQ(captions(f.menuBar()->actions()),
-              QStringList({"Arkiv", "Redigera", "Lexikonval", "Options", "Lexikonhantering",
-                           "Bruksanvisningar", "Språk", "Andra program", "Musskrift",
-                           "Spelled speech", "Internet"}));
-    EXPECT_EQ(captions(f.Arkiv1->actions()),
-              QStringList({"Nytt", "Hämta Utfil", "Hämta oformaterad Utfil", "Visa Hackerbild",
-                           "Spara  Utfil        Ctrl-S", "Spara utfil som",
-                           "Spara oformaterad Utfil som", "Skriv ut Utfil", "Exit"}));
-    EXPECT_EQ(captions(f.Redigera1->actions()),
-              QStringList({"Klipp ut", "Kopiera", "Klistra in", "Markera allt", "Sök i Utfilruta",
-                           "Byt ut i Utfilruta"}));
-    EXPECT_EQ(captions(f.Lex1->actions()), QStringList({"Lexikon1", "Lexikon2", "Stäng Lexikon2"}));
-    EXPECT_EQ(captions(f.Options->actions()),
-              QStringList({"Ta bort html-tags", "Ta bort radslut", "Lägg in radslut",
-                           "Teckenförskjutning", "Flytta ÅÄÖ", "Textyta", "Font", "Startvärden",
-                           "Ny Ini-fil", "Eget Latinskt till Special",
-                           "Främmande Latinskt till Special", "Bytes till siffror",
-                           "Siffror till bytes", "Unicode till VernikCyr", "Dölj bild"}));
-    EXPECT_EQ(
-        captions(f.LexAdd->actions()),
-        QStringList({"Addera lexikon", "Lexikonskillnad", "Inte i huvudlexikon", "Nya listord",
-                     "Lexikonomvändning", "Lexikon till lista", "Insortering", "Textkontroll",
-                     "Nyord i Lexikon1", "Rensa nyord", "Räkna ord i Lexikon1"}));
-    EXPECT_EQ(captions(f.Bruk1->actions()),
-              QStringList({"Om Vernik", "-", "Bruksanvisning", "Lexikonhantering", "Alfabet",
-                           "Vernik på CD", "Om textformatering", "Musskrift", "Spelled speech",
-                           "Ordlista ", "Språk", "Internet"}));
-    EXPECT_EQ(captions(f.Andraprogram1->actions()),
-              QStringList({"Anteckningar", "WordPad", "Word dokument"}));
+    // Each menu's captions in order, "|" between them.
+    const std::pair<const QWidget*, QString> menus[] = {
+        {f.menuBar(),
+         "Arkiv|Redigera|Lexikonval|Options|Lexikonhantering|Bruksanvisningar|Språk|Andra program|"
+         "Musskrift|Spelled speech|Internet"},
+        {f.Arkiv1,
+         "Nytt|Hämta Utfil|Hämta oformaterad Utfil|Visa Hackerbild|Spara  Utfil        Ctrl-S|"
+         "Spara utfil som|Spara oformaterad Utfil som|Skriv ut Utfil|Exit"},
+        {f.Redigera1,
+         "Klipp ut|Kopiera|Klistra in|Markera allt|Sök i Utfilruta|Byt ut i Utfilruta"},
+        {f.Lex1, "Lexikon1|Lexikon2|Stäng Lexikon2"},
+        {f.Options,
+         "Ta bort html-tags|Ta bort radslut|Lägg in radslut|Teckenförskjutning|Flytta ÅÄÖ|Textyta|"
+         "Font|Startvärden|Ny Ini-fil|Eget Latinskt till Special|Främmande Latinskt till Special|"
+         "Bytes till siffror|Siffror till bytes|Unicode till VernikCyr|Dölj bild"},
+        {f.LexAdd,
+         "Addera lexikon|Lexikonskillnad|Inte i huvudlexikon|Nya listord|Lexikonomvändning|"
+         "Lexikon till lista|Insortering|Textkontroll|Nyord i Lexikon1|Rensa nyord|"
+         "Räkna ord i Lexikon1"},
+        {f.Bruk1,
+         "Om Vernik|-|Bruksanvisning|Lexikonhantering|Alfabet|Vernik på CD|Om textformatering|"
+         "Musskrift|Spelled speech|Ordlista |Språk|Internet"},
+        {f.Andraprogram1, "Anteckningar|WordPad|Word dokument"},
+        {f.PopupMenu1, "Hämta Utfil|Spara Utfil|Skriv ut Utfil|Rensa|Sök i Utfilruta"},
+    };
+    for (const auto& [menu, items] : menus) {
+        EXPECT_EQ(captions(menu->actions()).join('|'), items) << menu->objectName().toStdString();
+    }
+    EXPECT_EQ(f.RichEdit2->contextMenuPolicy(), Qt::CustomContextMenu);
 
     // Disabled until a later command enables them.
     EXPECT_FALSE(f.Hack1->isEnabled());
@@ -220,28 +188,23 @@ TEST_F(StartWindowTest, MainMenuHoldsEveryCommandInOrder) {
           "PrintUtfil2"}) {
         EXPECT_NE(f.findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
     }
-    EXPECT_EQ(f.findChild<QAction*>(QStringLiteral("Lang1"))->text(), QStringLiteral("Språk"));
-}
 
-TEST_F(StartWindowTest, OutputBoxPopupMenu) {
-    start();
-    TForm1& f = form();
-    EXPECT_EQ(
-        captions(f.PopupMenu1->actions()),
-        QStringList({"Hämta Utfil", "Spara Utfil", "Skriv ut Utfil", "Rensa", "Sök i Utfilruta"}));
-    EXPECT_EQ(f.RichEdit2->contextMenuPolicy(), Qt::CustomContextMenu);
-}
-
-TEST_F(StartWindowTest, StartSetsCaptionsThatSwitchAtRunTime) {
-    start();
-    TForm1& f = form();
-    EXPECT_EQ(f.Button1->text(), QStringLiteral("Visa Lexikon"));
-    EXPECT_EQ(f.Button2->text(), QStringLiteral("Lägg in kommentarer"));
-    EXPECT_EQ(f.Lex2off->text(), QStringLiteral("Stäng Lexikon2"));
-    EXPECT_EQ(f.Specialalfabet1->text(), QStringLiteral("Eget Latinskt till Special"));
-    EXPECT_EQ(f.Specialalfabet2->text(), QStringLiteral("Främmande Latinskt till Special"));
-    EXPECT_EQ(workspace().CaptionOpenLexicon2, "\xD6ppna Lexikon2");
-    EXPECT_EQ(program->state.fonts.CaptionOwnFromSpecial, "Eget Special till Latinskt");
+    // Captions set at start, some of them switched at run time.
+    const std::pair<QString, QString> texts[] = {
+        {f.findChild<QAction*>("Lang1")->text(), "Språk"},
+        {f.Button1->text(), "Visa Lexikon"},
+        {f.Button2->text(), "Lägg in kommentarer"},
+        {f.Button4->text(), "Återgå"},
+        {f.Button5->text(), "Långa rader"},
+        {f.Edit1->text(), "Inordruta"},
+        {f.Edit2->text(), "Uppslagsord"},
+        {f.Lex2off->text(), "Stäng Lexikon2"},
+        {f.Specialalfabet1->text(), "Eget Latinskt till Special"},
+        {f.Specialalfabet2->text(), "Främmande Latinskt till Special"},
+    };
+    for (const auto& [text, expected] : texts) EXPECT_EQ(text, expected);
+    EXPECT_EQ(ws().CaptionOpenLexicon2, "\xD6ppna Lexikon2");
+    EXPECT_EQ(state().fonts.CaptionOwnFromSpecial, "Eget Special till Latinskt");
 }
 
 TEST_F(StartWindowTest, StartTextIsRemovedByTheFirstTypedKey) {
@@ -254,76 +217,51 @@ TEST_F(StartWindowTest, StartTextIsRemovedByTheFirstTypedKey) {
         return line.startsWith(QStringLiteral(
             "Denna text försvinner när du börjar skriva eller när du använder Rensa under "));
     }));
-    EXPECT_FALSE(workspace().OutputBoxStarted);
+    EXPECT_FALSE(ws().OutputBoxStarted);
 
     // Moving the caret does not count as writing.
     QTest::keyClick(&box, Qt::Key_Down);
     EXPECT_EQ(lines(box), guide);
-    EXPECT_FALSE(workspace().OutputBoxStarted);
+    EXPECT_FALSE(ws().OutputBoxStarted);
 
-    QTest::keyClick(&box, Qt::Key_H);
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("h"));
-    EXPECT_TRUE(workspace().OutputBoxStarted);
-
-    // From then on keys are typed into the text as usual.
-    QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_Adiaeresis, QStringLiteral("ä"),
-                        Qt::NoModifier);
-    QTest::keyClick(&box, Qt::Key_R);
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("här"));
-}
-
-TEST_F(StartWindowTest, FirstKeyMayBeALetterOutsideAscii) {
-    start();
-    QTextEdit& box = *form().RichEdit2;
+    // The first key may be a letter outside ASCII; from then on keys are typed as usual.
     QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_Aring, QStringLiteral("å"), Qt::NoModifier);
     EXPECT_EQ(box.toPlainText(), QStringLiteral("å"));
+    EXPECT_TRUE(ws().OutputBoxStarted);
+    QTest::keyClick(&box, Qt::Key_R);
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("år"));
 }
 
-TEST_F(StartWindowTest, WithoutSvenLexicon1IsTheDefaultFolderInRed) {
+TEST_F(StartWindowTest, KindOfLexicon1ShowsInTheColourOfItsLabel) {
+    // Without sven: the default folder, in red. (Which folder is of which kind
+    // is decided by an engine with tests of its own.)
     start();
-    const std::string sven = startFolder + "/sven";
-    EXPECT_EQ(workspace().StartFolder, startFolder);
-    EXPECT_EQ(workspace().Lexicon1Folder, sven);
-    EXPECT_EQ(workspace().Lexicon2Folder, startFolder + "/ensv");
-    EXPECT_EQ(workspace().ActiveLexiconFolder, sven);
-    EXPECT_FALSE(workspace().Lexicon1IsLexicon);
-    EXPECT_FALSE(workspace().Lexicon1IsList);
-    EXPECT_EQ(workspace().ListFileName, "");
-    EXPECT_EQ(form().Label2->text(), QString::fromStdString(sven));
+    const std::string sven = startFolder() + "/sven";
+    EXPECT_EQ(ws().Lexicon1Folder, sven);
+    EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
+    EXPECT_EQ(ws().ActiveLexiconFolder, sven);
+    EXPECT_FALSE(ws().Lexicon1IsLexicon || ws().Lexicon1IsList);
+    EXPECT_EQ(ws().ListFileName, "");
     EXPECT_EQ(textColourOf(*form().Label2), look::pureRed());
-}
 
-TEST_F(StartWindowTest, SvenWithAaltIsALexiconInBlack) {
+    // sven with an alt file: a lexicon in black.
+    program.reset();
     folder.writeLines("sven/Aalt.lex", {".a", "a", ".a\xFF\xFF\xFF", "Filslutsindikering"});
     start();
-    EXPECT_TRUE(workspace().Lexicon1IsLexicon);
-    EXPECT_FALSE(workspace().Lexicon1IsList);
-    EXPECT_EQ(workspace().Lexicon1Setting, startFolder + "/sven");
-    EXPECT_EQ(form().Label2->text(), QString::fromStdString(startFolder + "/sven"));
+    EXPECT_TRUE(ws().Lexicon1IsLexicon);
+    EXPECT_FALSE(ws().Lexicon1IsList);
+    EXPECT_EQ(ws().Lexicon1Setting, sven);
+    EXPECT_EQ(form().Label2->text(), QString::fromStdString(sven));
     EXPECT_EQ(textColourOf(*form().Label2), look::black());
-}
 
-TEST_F(StartWindowTest, SvenWithAlistIsAListFolderInFuchsia) {
-    folder.writeLines("sven/Alist.lex", {"apa monkey"});
-    start();
-    EXPECT_TRUE(workspace().Lexicon1IsList);
-    EXPECT_FALSE(workspace().Lexicon1IsLexicon);
-    EXPECT_EQ(textColourOf(*form().Label2), look::fuchsia());
-}
-
-TEST_F(StartWindowTest, Lexicon1GivenAsAlistFileBecomesItsFolderAndStaysActive) {
+    // Lexicon1 given as a list file: its folder becomes Lexicon1 and stays active.
     const std::string list = folder.writeLines("lists/Alist.lex", {"apa monkey"}).string();
-    start();
-    WorkspaceState& ws = workspace();
-    ws.Lexicon1Folder = list;
-    ws.ActiveLexiconFolder = list;
-    ws.Lexicon1Setting = list;
-    showLexicon1Kind(form(), ws);
-
-    EXPECT_EQ(ws.Lexicon1Folder, folder.str() + "/lists");
-    EXPECT_EQ(ws.ActiveLexiconFolder, ws.Lexicon1Folder);
-    EXPECT_TRUE(ws.Lexicon1IsList);
-    EXPECT_EQ(ws.ListFileName, list);
+    ws().Lexicon1Folder = ws().ActiveLexiconFolder = ws().Lexicon1Setting = list;
+    showLexicon1Kind(form(), ws());
+    EXPECT_EQ(ws().Lexicon1Folder, folder.str() + "/lists");
+    EXPECT_EQ(ws().ActiveLexiconFolder, ws().Lexicon1Folder);
+    EXPECT_TRUE(ws().Lexicon1IsList);
+    EXPECT_EQ(ws().ListFileName, list);
     EXPECT_EQ(form().Label2->text(), QString::fromStdString(list));
     EXPECT_EQ(textColourOf(*form().Label2), look::fuchsia());
 }
@@ -338,23 +276,18 @@ TEST_F(StartWindowTest, TitlePageCoversTheScreenWhenTheSettingsAskForIt) {
     EXPECT_EQ(form().Panel1->geometry(), QRect(QPoint(0, 0), form().screen()->geometry().size()));
 }
 
-TEST_F(StartWindowTest, StartUpRunsOnlyOnTheFirstActivation) {
-    start();
-    workspace().OutputBoxStarted = true;
-    workspace().Lexicon1Folder = "/elsewhere";
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&form(), &activate);
-    EXPECT_TRUE(workspace().OutputBoxStarted);
-    EXPECT_EQ(workspace().Lexicon1Folder, "/elsewhere");
-}
-
-TEST_F(StartWindowTest, ActivationBeforeShowingRunsTheSequence) {
+TEST_F(StartWindowTest, StartUpRunsOnTheFirstActivationOnly) {
     program = std::make_unique<Program>();
     ASSERT_FALSE(program->startUp.hasRun());
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&form(), &activate);
+    activate();  // before the window shows
     EXPECT_TRUE(program->startUp.hasRun());
-    EXPECT_EQ(workspace().StartFolder, startFolder);
+    EXPECT_EQ(ws().StartFolder, startFolder());
+
+    ws().OutputBoxStarted = true;
+    ws().Lexicon1Folder = "/elsewhere";
+    activate();
+    EXPECT_TRUE(ws().OutputBoxStarted);
+    EXPECT_EQ(ws().Lexicon1Folder, "/elsewhere");
 }
 
 }  // namespace

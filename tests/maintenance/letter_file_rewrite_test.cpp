@@ -8,6 +8,8 @@
 namespace vernik {
 namespace {
 
+using Lines = std::vector<std::string>;
+
 const std::string kMark = "\xA4";
 const std::string kNoTrans = "Ingen \xF6vers.";
 const std::string kSentinel = ".p\xFF\xFF\xFF";
@@ -15,27 +17,28 @@ const std::string kEnd = "Filslutsindikering";
 
 // A letter file of P whose headword prov has `alternatives`; the marked
 // alternatives of the headwords around it show whether marks were cleared.
-std::vector<std::string> letterP(const std::vector<std::string>& alternatives,
-                                 const std::string& prova = kMark + "prova") {
-    std::vector<std::string> lines = {".P", kMark + "P", ".pa", kMark + "pa", ".prov"};
+Lines letterP(const Lines& alternatives) {
+    Lines lines = {".P", kMark + "P", ".pa", kMark + "pa", ".prov"};
     lines.insert(lines.end(), alternatives.begin(), alternatives.end());
-    lines.insert(lines.end(), {".prova", prova, kSentinel, kEnd});
+    lines.insert(lines.end(), {".prova", kMark + "prova", kSentinel, kEnd});
     return lines;
 }
 
-std::string crlf(const std::vector<std::string>& lines) {
+std::string crlf(const Lines& lines) {
     std::string bytes;
     for (const auto& line : lines) bytes += line + "\r\n";
     return bytes;
 }
 
+const std::string kAdded = "Uppslagsordet fanns. Tillagt: ";
+const std::string kPlaced = "Uppslagsordet fanns. Placerat: ";
+
 class LetterFileRewriteTest : public ::testing::Test {
   protected:
     // Commits one change to Palt.lex holding `source`, then checks the new
     // letter file byte for byte, the backup and the status box text.
-    ChangeResult expectChange(const std::vector<std::string>& source, const RewriteRequest& request,
-                              const std::vector<std::string>& expected,
-                              const std::optional<std::string>& status) {
+    ChangeResult expectChange(const Lines& source, const RewriteRequest& request,
+                              const Lines& expected, const std::optional<std::string>& status) {
         const auto file = dir.writeLines("Palt.lex", source);
         ChangeResult result = commitLetterFileChange(file, request);
         EXPECT_TRUE(result.ok()) << result.systemError;
@@ -43,6 +46,13 @@ class LetterFileRewriteTest : public ::testing::Test {
         EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), crlf(source));
         EXPECT_EQ(changeStatusText(result), status);
         return result;
+    }
+
+    // The same for `alt1` given to the headword prov of letterP(before).
+    std::string expectProv(const Lines& before, const std::string& alt1, const Lines& after,
+                           const std::string& status) {
+        return expectChange(letterP(before), {.word = "prov", .alt1 = alt1}, letterP(after), status)
+            .rewrite.alt1;
     }
 
     TestFolder dir;
@@ -66,18 +76,30 @@ TEST_F(LetterFileRewriteTest, NewHeadwordGoesInFrontOfTheFirstThatSortsAfterIt) 
 
     // The initial letters are not compared: azalea equals Azalea from the
     // second character on and goes in front of it.
-    const std::vector<std::string> letterA = {".A",     "A",    ".Azalea",        "rhododendron",
-                                              ".azure", "blue", ".a\xFF\xFF\xFF", kEnd};
-    const auto file = dir.writeLines("Aalt.lex", letterA);
+    const auto file = dir.writeLines("Aalt.lex", {".A", "A", ".Azalea", "rhododendron", ".azure",
+                                                  "blue", ".a\xFF\xFF\xFF", kEnd});
     ASSERT_TRUE(commitLetterFileChange(file, {.word = "azalea", .alt1 = "flower"}).ok());
     EXPECT_EQ(TestFolder::read(file),
               crlf({".A", "A", ".azalea", kMark + "flower", ".Azalea", "rhododendron", ".azure",
                     "blue", ".a\xFF\xFF\xFF", kEnd}));
+
+    // By byte value ä (E4) sorts before å (E5); a rank table may swap them.
+    const Lines letterB = {".B", "B", ".b\xE4r", "berry", ".b\xFF\xFF\xFF", kEnd};
+    CollationRank rank = identityCollationRank();
+    std::swap(rank[0xE4], rank[0xE5]);
+    RewriteRequest boat = {.word = "b\xE5t", .alt1 = "boat"};
+    EXPECT_EQ(
+        rewriteLetterLines(letterB, boat).lines,
+        (Lines{".B", "B", ".b\xE4r", "berry", ".b\xE5t", kMark + "boat", ".b\xFF\xFF\xFF", kEnd}));
+    boat.rank = &rank;
+    EXPECT_EQ(
+        rewriteLetterLines(letterB, boat).lines,
+        (Lines{".B", "B", ".b\xE5t", kMark + "boat", ".b\xE4r", "berry", ".b\xFF\xFF\xFF", kEnd}));
 }
 
 TEST_F(LetterFileRewriteTest, BoxesAndMarkingOfANewHeadword) {
-    const std::vector<std::string> source = {".P", "P", kSentinel, kEnd};
-    const auto withEntry = [](std::vector<std::string> entry) {
+    const Lines source = {".P", "P", kSentinel, kEnd};
+    const auto withEntry = [](Lines entry) {
         entry.insert(entry.begin(), {".P", "P", ".prov"});
         entry.insert(entry.end(), {kSentinel, kEnd});
         return entry;
@@ -98,51 +120,30 @@ TEST_F(LetterFileRewriteTest, BoxesAndMarkingOfANewHeadword) {
                  withEntry({kMark + "test"}), "Nytt uppslagsord .prov");
 }
 
-TEST_F(LetterFileRewriteTest, OneCharacterWordCopiesTheFileUnchanged) {
+TEST_F(LetterFileRewriteTest, OneCharacterOrEmptyWordChangesNothing) {
     // The file is copied as it stands (LF line ends become CR LF) and the
     // status box stays hidden.
-    const auto file =
-        dir.write("Palt.lex", ".P\nP\n.prov\ntest\n" + kSentinel + "\n" + kEnd + "\n");
+    const std::string source = ".P\nP\n.prov\ntest\n" + kSentinel + "\n" + kEnd + "\n";
+    const auto file = dir.write("Palt.lex", source);
     const auto result = commitLetterFileChange(file, {.word = "p", .alt1 = "x"});
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.rewrite.outcome, RewriteOutcome::Unchanged);
     EXPECT_EQ(changeStatusText(result), std::nullopt);
     EXPECT_EQ(TestFolder::read(file), crlf({".P", "P", ".prov", "test", kSentinel, kEnd}));
-    EXPECT_EQ(TestFolder::read(dir / "Palt.bak"),
-              ".P\nP\n.prov\ntest\n" + kSentinel + "\n" + kEnd + "\n");
+    EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), source);
+
+    // An empty word changes nothing either.
+    const Lines lines = {".P", "P", ".pa", "x", kSentinel, kEnd};
+    const auto empty = rewriteLetterLines(lines, {.word = "", .alt1 = "x"});
+    EXPECT_EQ(empty.lines, lines);
+    EXPECT_EQ(empty.outcome, RewriteOutcome::Unchanged);
+    EXPECT_EQ(empty.status, std::nullopt);
 }
 
-TEST_F(LetterFileRewriteTest, CollationRankOrdersTheHeadwords) {
-    // By byte value ä (E4) sorts before å (E5); a rank table may swap them.
-    const std::vector<std::string> source = {".B",
-                                             "B",
-                                             ".b\xE4"
-                                             "ck",
-                                             "brook",
-                                             ".b\xFF\xFF\xFF",
-                                             kEnd};
-    CollationRank rank = identityCollationRank();
-    std::swap(rank[0xE4], rank[0xE5]);
-    const RewriteRequest request = {.word = "b\xE5t", .alt1 = "boat"};
-    EXPECT_EQ(
-        rewriteLetterLines(source, request).lines,
-        (std::vector<std::string>{".B", "B",
-                                  ".b\xE4"
-                                  "ck",
-                                  "brook", ".b\xE5t", kMark + "boat", ".b\xFF\xFF\xFF", kEnd}));
-    RewriteRequest ranked = request;
-    ranked.rank = &rank;
-    EXPECT_EQ(rewriteLetterLines(source, ranked).lines,
-              (std::vector<std::string>{".B", "B", ".b\xE5t", kMark + "boat",
-                                        ".b\xE4"
-                                        "ck",
-                                        "brook", ".b\xFF\xFF\xFF", kEnd}));
-}
-
-TEST_F(LetterFileRewriteTest, WordThatIsTheFirstAlternativeClearsTheMarksFromThereOn) {
-    // Lines of the bare letter's entry (before the change) and of a later
-    // one-character headword keep their marks.
-    const std::vector<std::string> source = {
+TEST_F(LetterFileRewriteTest, AddingToAnExistingHeadword) {
+    // The word is the first alternative: the marks are cleared from there on,
+    // except on the lines of a one-character headword; the boxes are emptied.
+    const Lines source = {
         ".P",           kMark + "P", ".prov",         kMark + "test", kMark + "trial", ".p",
         kMark + "kept", ".prova",    kMark + "probe", "sample",       kSentinel,       kEnd};
     const auto result = expectChange(source, {.word = "prov", .alt1 = "test", .alt2 = "stale"},
@@ -151,76 +152,50 @@ TEST_F(LetterFileRewriteTest, WordThatIsTheFirstAlternativeClearsTheMarksFromThe
                                      "Uppslagsordet och ordet fanns");
     EXPECT_EQ(result.rewrite.outcome, RewriteOutcome::ExistingHeadword);
     EXPECT_EQ(result.rewrite.alt1, "");
-    EXPECT_EQ(result.rewrite.alt2, "");  // emptied for an existing headword
+    EXPECT_EQ(result.rewrite.alt2, "");
     EXPECT_EQ(result.rewrite.headwordBox, std::nullopt);
-}
 
-TEST_F(LetterFileRewriteTest, AddingToAnExistingHeadword) {
     // A word found later in the list stays where it is; no mark is cleared.
-    const std::vector<std::string> four = {"test", "trial", "exam", kMark + "sample", "probe"};
-    const auto result = expectChange(letterP(four), {.word = "prov", .alt1 = "sample"},
-                                     letterP(four), "Uppslagsordet och ordet fanns.");
-    EXPECT_EQ(result.rewrite.alt1, "");
-
-    expectChange(letterP({"test"}), {.word = "prov", .alt1 = "exam"},
-                 letterP({"test", kMark + "exam"}), "Uppslagsordet fanns. Tillagt: exam");
-    // A headword without alternatives gets the word.
-    expectChange(letterP({}), {.word = "prov", .alt1 = "exam"}, letterP({kMark + "exam"}),
-                 "Uppslagsordet fanns. Tillagt: exam");
-    // The placeholder of a headword without alternatives is replaced.
+    const Lines five = {"test", "trial", "exam", kMark + "sample", "probe"};
+    EXPECT_EQ(expectProv(five, "sample", five, "Uppslagsordet och ordet fanns."), "");
+    expectProv({"test"}, "exam", {"test", kMark + "exam"}, kAdded + "exam");
+    // A headword without alternatives gets the word; the placeholder is replaced.
+    expectProv({}, "exam", {kMark + "exam"}, kAdded + "exam");
     expectChange(letterP({kNoTrans}), {.word = "prov", .alt1 = "exam", .markNewWords = false},
-                 letterP({"exam"}), "Uppslagsordet fanns. Tillagt: exam");
+                 letterP({"exam"}), kAdded + "exam");
 }
 
-TEST_F(LetterFileRewriteTest, PositionPrefixPlacesTheWord) {
-    expectChange(letterP({"a1", "a2", "a3", "a4", kMark + "probation", "a6"}),
-                 {.word = "prov", .alt1 = "3probation"},
-                 letterP({"a1", "a2", "probation", "a3", "a4", "a6"}),
-                 "Uppslagsordet fanns. Placerat: probation");
-    expectChange(letterP({"test", "sample", "trial", "exam"}), {.word = "prov", .alt1 = "3sample"},
-                 letterP({"test", "trial", "sample", "exam"}),
-                 "Uppslagsordet fanns. Placerat: sample");
+TEST_F(LetterFileRewriteTest, PositionPrefixPlacesOrDeletesTheWord) {
+    expectProv({"a1", "a2", "a3", "a4", kMark + "probation", "a6"}, "3probation",
+               {"a1", "a2", "probation", "a3", "a4", "a6"}, kPlaced + "probation");
+    expectProv({"test", "sample", "trial", "exam"}, "3sample", {"test", "trial", "sample", "exam"},
+               kPlaced + "sample");
     // A move down takes the target place too.
-    expectChange(letterP({"test", "a", "b", "c", "d"}), {.word = "prov", .alt1 = "4test"},
-                 letterP({"a", "b", "c", "test", "d"}), "Uppslagsordet fanns. Placerat: test");
+    expectProv({"test", "a", "b", "c", "d"}, "4test", {"a", "b", "c", "test", "d"},
+               kPlaced + "test");
 
-    std::vector<std::string> many;
+    Lines many;
     for (int i = 1; i <= 14; ++i) many.push_back("w" + std::to_string(i));
-    std::vector<std::string> placed = many;
+    Lines placed = many;
     placed.insert(placed.begin() + 11, "new");
-    const auto result = expectChange(letterP(many), {.word = "prov", .alt1 = "12new"},
-                                     letterP(placed), "Uppslagsordet fanns. Placerat: new");
-    EXPECT_EQ(result.rewrite.alt1, "new");
+    EXPECT_EQ(expectProv(many, "12new", placed, kPlaced + "new"), "new");
     // Only two digits are taken; the third stays part of the word.
     placed[11] = "3new";
-    expectChange(letterP(many), {.word = "prov", .alt1 = "123new"}, letterP(placed),
-                 "Uppslagsordet fanns. Placerat: 3new");
-
+    expectProv(many, "123new", placed, kPlaced + "3new");
     // A place beyond the alternatives appends the word with its mark.
-    expectChange(letterP({"a", "b", "c"}), {.word = "prov", .alt1 = "9new"},
-                 letterP({"a", "b", "c", kMark + "new"}), "Uppslagsordet fanns. Tillagt: new");
-}
+    expectProv({"a", "b", "c"}, "9new", {"a", "b", "c", kMark + "new"}, kAdded + "new");
 
-TEST_F(LetterFileRewriteTest, PrefixZeroDeletes) {
-    // Every copy goes, marked or not.
-    const auto result =
-        expectChange(letterP({"a", "w", "w", "b", kMark + "w"}), {.word = "prov", .alt1 = "0w"},
-                     letterP({"a", "b"}), "Borttaget: w");
-    EXPECT_EQ(result.rewrite.alt1, "w");
-    expectChange(letterP({"a", "b"}), {.word = "prov", .alt1 = "0w"}, letterP({"a", "b"}),
-                 "Borttaget:  ??? ");
-    // 00 deletes as well but keeps the first status.
-    expectChange(letterP({"a", "w"}), {.word = "prov", .alt1 = "00w"}, letterP({"a"}),
-                 "Uppslagsordet fanns. Tillagt: ");
+    // 0 deletes every copy, marked or not; 00 as well but with the status of an addition.
+    EXPECT_EQ(expectProv({"a", "w", "w", "b", kMark + "w"}, "0w", {"a", "b"}, "Borttaget: w"), "w");
+    expectProv({"a", "b"}, "0w", {"a", "b"}, "Borttaget:  ??? ");
+    expectProv({"a", "w"}, "00w", {"a"}, kAdded);
     // The last alternative leaves the placeholder, which also survives a
     // deletion that finds nothing.
-    expectChange(letterP({"w"}), {.word = "prov", .alt1 = "0w"}, letterP({kNoTrans}),
-                 "Borttaget: w");
-    expectChange(letterP({kNoTrans}), {.word = "prov", .alt1 = "0w"}, letterP({kNoTrans}),
-                 "Borttaget:  ??? ");
+    expectProv({"w"}, "0w", {kNoTrans}, "Borttaget: w");
+    expectProv({kNoTrans}, "0w", {kNoTrans}, "Borttaget:  ??? ");
 }
 
-TEST_F(LetterFileRewriteTest, LongLinesAreCutTo255) {
+TEST_F(LetterFileRewriteTest, LinesAreSplitAtLfOrCrLfAndCutTo255) {
     const std::string longLine(300, 'x');
     const std::string kept(255, 'x');
     expectChange({".P", "P", ".pa", longLine, kSentinel, kEnd}, {.word = "prov", .alt1 = "test"},
@@ -230,41 +205,30 @@ TEST_F(LetterFileRewriteTest, LongLinesAreCutTo255) {
     const auto lines =
         rewriteLetterLines({".P", "P", kSentinel, kEnd}, {.word = "prov", .alt1 = longLine}).lines;
     EXPECT_EQ(lines.at(3), kMark + std::string(254, 'x'));
+    // Lines of a file end at LF or CR LF and are cut on reading.
+    EXPECT_EQ(splitLetterLines(".P\r\nP\n\r\nlast"), (Lines{".P", "P", "", "last"}));
+    EXPECT_EQ(splitLetterLines(""), Lines{});
+    EXPECT_EQ(splitLetterLines(longLine + "\r\n").at(0), kept);
 }
 
 TEST_F(LetterFileRewriteTest, LetterFileWithoutSentinelGetsTheEntryAtItsEnd) {
     const std::string note = " (filslutsindikering saknades; posten skrevs sist i filen)";
-    expectChange({".P", "P", ".pa", "x"}, {.word = "prov", .alt1 = "test"},
-                 {".P", "P", ".pa", "x", ".prov", kMark + "test"}, "Nytt uppslagsord .prov" + note);
+    const RewriteRequest test = {.word = "prov", .alt1 = "test"};
+    expectChange({".P", "P", ".pa", "x"}, test, {".P", "P", ".pa", "x", ".prov", kMark + "test"},
+                 "Nytt uppslagsord .prov" + note);
     // Ending inside the bare letter's entry.
-    expectChange({".P", "P"}, {.word = "prov", .alt1 = "test"},
-                 {".P", "P", ".prov", kMark + "test"}, "Nytt uppslagsord .prov" + note);
+    expectChange({".P", "P"}, test, {".P", "P", ".prov", kMark + "test"},
+                 "Nytt uppslagsord .prov" + note);
     // The headword is the last line: no second headword line is written.
-    expectChange({".P", "P", ".prov"}, {.word = "prov", .alt1 = "test"},
-                 {".P", "P", ".prov", kMark + "test"}, "Uppslagsordet fanns. Tillagt: test" + note);
+    expectChange({".P", "P", ".prov"}, test, {".P", "P", ".prov", kMark + "test"},
+                 kAdded + "test" + note);
     // Its alternatives run to the end.
     expectChange({".P", "P", ".prov", "a", "b"}, {.word = "prov", .alt1 = "c"},
-                 {".P", "P", ".prov", "a", "b", kMark + "c"},
-                 "Uppslagsordet fanns. Tillagt: c" + note);
+                 {".P", "P", ".prov", "a", "b", kMark + "c"}, kAdded + "c" + note);
     expectChange({".P", "P", ".prov", "a", "b"}, {.word = "prov", .alt1 = "0b"},
                  {".P", "P", ".prov", "a"}, "Borttaget: b" + note);
     // A one-character word copies the file as it is, with nothing to report.
     expectChange({".P", "P", ".pa"}, {.word = "p", .alt1 = "x"}, {".P", "P", ".pa"}, std::nullopt);
-}
-
-TEST(LetterFileRewrite, EmptyWordChangesNothing) {
-    const std::vector<std::string> source = {".P", "P", ".pa", "x", kSentinel, kEnd};
-    const auto result = rewriteLetterLines(source, {.word = "", .alt1 = "x"});
-    EXPECT_EQ(result.lines, source);
-    EXPECT_EQ(result.outcome, RewriteOutcome::Unchanged);
-    EXPECT_EQ(result.status, std::nullopt);
-}
-
-TEST(LetterFileRewrite, SplitsLinesAtLfOrCrLf) {
-    EXPECT_EQ(splitLetterLines(".P\r\nP\n\r\nlast"),
-              (std::vector<std::string>{".P", "P", "", "last"}));
-    EXPECT_EQ(splitLetterLines(""), std::vector<std::string>{});
-    EXPECT_EQ(splitLetterLines(std::string(300, 'y') + "\r\n").at(0), std::string(255, 'y'));
 }
 
 }  // namespace

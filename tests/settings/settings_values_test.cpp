@@ -7,6 +7,8 @@
 namespace vernik {
 namespace {
 
+using E = SettingsEntry;
+
 TEST(SettingsValues, PathsUseSlashesAndAreRelativeToTheStartFolder) {
     EXPECT_EQ(resolveSettingsPath("sven", "/home/u"), "/home/u/sven");
     EXPECT_EQ(resolveSettingsPath("lex\\sven\\", "/home/u"), "/home/u/lex/sven");
@@ -38,28 +40,29 @@ TEST(SettingsValues, LexiconEntriesNamingALetterFileMeanItsFolder) {
     EXPECT_EQ(lexicon2Folder("/x/Aalt.lex", start), "/x");
 }
 
-TEST(SettingsValues, Numbers) {
+TEST(SettingsValues, NumbersAndFontStyles) {
     EXPECT_EQ(parseWholeNumber("14"), 14);
     EXPECT_EQ(parseWholeNumber(" -2147483640 "), -2147483640);
     EXPECT_EQ(parseWholeNumber("+7"), 7);
     for (const char* bad : {"", " ", "abc", "14pt", "1,5", "2147483648", "--1", "+-1"}) {
         EXPECT_FALSE(parseWholeNumber(bad).has_value()) << bad;
     }
-    EXPECT_EQ(formatDecimalComma(6.5), "6,5");
-    EXPECT_EQ(formatDecimalComma(1.0), "1,0");
-    EXPECT_EQ(formatDecimalComma(7.25), "7,25");
-    EXPECT_EQ(formatDecimalComma(0.1), "0,1");
-}
+    for (const auto& [value, text] :
+         {std::pair{6.5, "6,5"}, {1.0, "1,0"}, {7.25, "7,25"}, {0.1, "0,1"}}) {
+        EXPECT_EQ(formatDecimalComma(value), text);
+    }
 
-TEST(SettingsValues, FontStyleIsExactAndCaseSensitive) {
-    EXPECT_TRUE(parseFontStyle("fsBold").bold);
-    EXPECT_FALSE(parseFontStyle("fsBold").italic);
-    EXPECT_TRUE(parseFontStyle("fsItalic").italic);
-    const FontStyleFlags both = parseFontStyle("fsBold,fsItalic");
-    EXPECT_TRUE(both.bold && both.italic);
-    for (const char* other : {"fsbold", "FSBOLD", "fsItalic,fsBold", "fsBold ", ""}) {
-        const FontStyleFlags none = parseFontStyle(other);
-        EXPECT_FALSE(none.bold || none.italic) << other;
+    // Font styles are exact and case-sensitive.
+    const struct {
+        const char* text;
+        bool bold, italic;
+    } styles[] = {{"fsBold", true, false},         {"fsItalic", false, true},
+                  {"fsBold,fsItalic", true, true}, {"fsItalic,fsBold", false, false},
+                  {"fsbold", false, false},        {"FSBOLD", false, false},
+                  {"fsBold ", false, false},       {"", false, false}};
+    for (const auto& style : styles) {
+        EXPECT_EQ(parseFontStyle(style.text).bold, style.bold) << style.text;
+        EXPECT_EQ(parseFontStyle(style.text).italic, style.italic) << style.text;
     }
     EXPECT_TRUE(isCyrillicFontName("VernikCyr1"));
     EXPECT_FALSE(isCyrillicFontName("Cyrillic"));
@@ -75,37 +78,37 @@ class DecodeSettings : public ::testing::Test {
     FontState fonts;
 };
 
+// The built-in folders, title page and font are checked where they are applied.
 TEST_F(DecodeSettings, BuiltInValues) {
     const DecodedSettings d = decode();
-    EXPECT_EQ(d.lexicon1Path, folder.str() + "/sven");
-    EXPECT_EQ(d.lexicon2Folder, folder.str() + "/ensv");
     EXPECT_EQ(d.openFolder, "");
-    EXPECT_EQ(d.titlePage, '1');
-    EXPECT_EQ(d.mainFont.name, "MS Sans Serif");
-    EXPECT_EQ(d.mainFont.size, 14);
     EXPECT_EQ(d.mainFont.colour, kWindowTextColour);
-    EXPECT_FALSE(d.mainFont.bold || d.mainFont.italic);
-    EXPECT_FALSE(d.xdvngMode);
+    EXPECT_FALSE(d.mainFont.bold || d.mainFont.italic || d.xdvngMode);
     EXPECT_EQ(d.scaleHor, 6.5);
     EXPECT_EQ(d.scaleVert, 6.5);
     EXPECT_EQ(d.print.textWidth, "680");
     EXPECT_EQ(d.print.lineSpacing, "1,0");
     EXPECT_TRUE(d.print.pageNumbers);
     EXPECT_EQ(d.startDocument, "");
-    EXPECT_EQ(d.startAddress, layoutOf(SettingsEntry::StartAddress).defaultValue);
     EXPECT_TRUE(d.problems.empty());
 }
 
-TEST_F(DecodeSettings, NumbersWithEitherSeparatorAndFonts) {
-    boxes[SettingsEntry::ScaleHor].value = "7.5";
-    boxes[SettingsEntry::ScaleVert].value = "6,25";
-    boxes[SettingsEntry::LineSpacing].value = "1.5";
-    boxes[SettingsEntry::FontName].value = "xdvng";
-    boxes[SettingsEntry::FontStyle].value = "fsBold,fsItalic";
-    boxes[SettingsEntry::FontColour].value = "255";
-    boxes[SettingsEntry::PageNumbers].value = "1 ";
-    boxes[SettingsEntry::TitlePage].value = "0 = Ingen";
+TEST_F(DecodeSettings, NumbersWithEitherSeparatorFontsFoldersAndAddress) {
+    boxes[E::ScaleHor].value = "7.5";
+    boxes[E::ScaleVert].value = "6,25";
+    boxes[E::LineSpacing].value = "1.5";
+    boxes[E::FontName].value = "xdvng";
+    boxes[E::FontStyle].value = "fsBold,fsItalic";
+    boxes[E::FontColour].value = "255";
+    boxes[E::PageNumbers].value = "1 ";
+    boxes[E::TitlePage].value = "0 = Ingen";
+    boxes[E::Lexicon1Folder].value = "lex\\sv\xE4n";  // Windows-1252
+    boxes[E::SaveFolder].value = "\xC5r";
+    boxes[E::StartAddress].value = "a.se";  // too short to be an address
     const DecodedSettings d = decode();
+    EXPECT_EQ(d.lexicon1Path, folder.str() + "/lex/sv\xC3\xA4n");
+    EXPECT_EQ(d.saveFolder, folder.str() + "/\xC3\x85r");
+    EXPECT_EQ(d.startAddress, "");
     EXPECT_EQ(d.scaleHor, 7.5);
     EXPECT_EQ(d.scaleVert, 6.25);
     EXPECT_EQ(d.print.lineSpacing, "1,5");
@@ -118,18 +121,21 @@ TEST_F(DecodeSettings, NumbersWithEitherSeparatorAndFonts) {
     EXPECT_FALSE(d.print.pageNumbers);  // exactly "1" turns them on
     EXPECT_EQ(d.titlePage, '0');
 
-    boxes[SettingsEntry::FontName].value = "VernikCyr1";
-    EXPECT_TRUE(decode().cyrillicFont);
-    EXPECT_FALSE(decode().xdvngMode);
+    boxes[E::FontName].value = "VernikCyr1";
+    boxes[E::StartAddress].value = "ab.se";
+    const DecodedSettings cyrillic = decode();
+    EXPECT_TRUE(cyrillic.cyrillicFont);
+    EXPECT_FALSE(cyrillic.xdvngMode);
+    EXPECT_EQ(cyrillic.startAddress, "ab.se");
 }
 
 TEST_F(DecodeSettings, UnreadableNumbersAreNamedAndTheRestStillCounts) {
     fonts.MainFont.size = 11;
     fonts.MainFont.colour = 42;
-    boxes[SettingsEntry::FontSize].value = "stor";
-    boxes[SettingsEntry::FontColour].value = "";
-    boxes[SettingsEntry::ScaleHor].value = "6,5x";
-    boxes[SettingsEntry::FontName].value = "Arial";
+    boxes[E::FontSize].value = "stor";
+    boxes[E::FontColour].value = "";
+    boxes[E::ScaleHor].value = "6,5x";
+    boxes[E::FontName].value = "Arial";
     const DecodedSettings d = decode();
     EXPECT_EQ(d.problems, (std::vector<std::string>{
                               "Ogiltigt tal i Fontstorlek: stor",
@@ -142,7 +148,7 @@ TEST_F(DecodeSettings, UnreadableNumbersAreNamedAndTheRestStillCounts) {
 }
 
 TEST_F(DecodeSettings, StartDocumentOnlyWhenTheFileExists) {
-    boxes[SettingsEntry::StartDocument].value = "brev.trs";
+    boxes[E::StartDocument].value = "brev.trs";
     EXPECT_EQ(decode().startDocument, "");
     folder.write("brev.trs", "{\\rtf1 }");
     folder.write("brev.txt", "text");
@@ -150,29 +156,14 @@ TEST_F(DecodeSettings, StartDocumentOnlyWhenTheFileExists) {
     DecodedSettings d = decode();
     EXPECT_EQ(d.startDocument, folder.str() + "/brev.trs");
     EXPECT_TRUE(d.startDocumentIsRichText);
-    boxes[SettingsEntry::StartDocument].value = "brev.trsx";  // the extension is cut to four
+    boxes[E::StartDocument].value = "brev.trsx";  // the extension is cut to four
     EXPECT_TRUE(decode().startDocumentIsRichText);
-    boxes[SettingsEntry::StartDocument].value = folder.str() + "\\brev.txt";
+    boxes[E::StartDocument].value = folder.str() + "\\brev.txt";
     d = decode();
     EXPECT_EQ(d.startDocument, folder.str() + "/brev.txt");
     EXPECT_FALSE(d.startDocumentIsRichText);
-    boxes[SettingsEntry::StartDocument].value = "brev.TRS";
+    boxes[E::StartDocument].value = "brev.TRS";
     EXPECT_FALSE(decode().startDocumentIsRichText);  // not an existing file either
-}
-
-TEST_F(DecodeSettings, ShortStartAddressIsNone) {
-    boxes[SettingsEntry::StartAddress].value = "a.se";
-    EXPECT_EQ(decode().startAddress, "");
-    boxes[SettingsEntry::StartAddress].value = "ab.se";
-    EXPECT_EQ(decode().startAddress, "ab.se");
-}
-
-TEST_F(DecodeSettings, FolderValuesInWindows1252AreNativePaths) {
-    boxes[SettingsEntry::Lexicon1Folder].value = "lex\\sv\xE4n";
-    boxes[SettingsEntry::SaveFolder].value = "\xC5r";
-    const DecodedSettings d = decode();
-    EXPECT_EQ(d.lexicon1Path, folder.str() + "/lex/sv\xC3\xA4n");
-    EXPECT_EQ(d.saveFolder, folder.str() + "/\xC3\x85r");
 }
 
 }  // namespace
