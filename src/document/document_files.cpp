@@ -142,25 +142,11 @@ void DocumentFiles::GetOfUtfil1Click() {
 void DocumentFiles::open(bool richText, bool searchSettings) {
     auto& document = state_.document;
     form_.Hack1->setEnabled(true);
-    const auto chosen =
-        dialogs_.openFile(&form_, QStringLiteral("Hämta Utfil"),
-                          QString::fromStdString(state_.settings.OpenDialogFolder), kOpenFilter);
-    if (chosen) {
-        document.OutputFileName = chosen->toStdString();
-        if (isRegularFile(document.OutputFileName)) {
-            state_.workspace.OutputBoxStarted = true;
-            document.RichTextMode = richText;
-            if (!loadDocument(*form_.RichEdit2, document.OutputFileName,
-                              richText ? TextMode::Rich : TextMode::Plain)) {
-                dialogs_.message(&form_, QStringLiteral("Kan ej läsa ") + *chosen);
-            } else {
-                document.DocumentChanged = false;
-            }
-            if (searchSettings) settings_.SettingsSearch();
-            document.OutputFileFolder = folderOf(document.OutputFileName);
-            valueBox(form_, SettingsEntry::OpenFolder)
-                .setText(QString::fromStdString(document.OutputFileFolder));
-        }
+    if (chooseAndLoad(richText)) {
+        if (searchSettings) settings_.SettingsSearch();
+        document.OutputFileFolder = folderOf(document.OutputFileName);
+        valueBox(form_, SettingsEntry::OpenFolder)
+            .setText(QString::fromStdString(document.OutputFileFolder));
     }
     showFileName();
     state_.extras.HexViewFile = document.OutputFileName;
@@ -168,23 +154,29 @@ void DocumentFiles::open(bool richText, bool searchSettings) {
 
 void DocumentFiles::GetUtfil2Click() {
     if (!passesGuard(OpenFromPopup)) return;
+    chooseAndLoad(state_.document.RichTextMode);
+    showFileName();
+}
+
+// Asks for a document and loads it in the given text mode. The name is taken
+// even when no such file exists; true when a file was there to load.
+bool DocumentFiles::chooseAndLoad(bool richText) {
     auto& document = state_.document;
     const auto chosen =
         dialogs_.openFile(&form_, QStringLiteral("Hämta Utfil"),
                           QString::fromStdString(state_.settings.OpenDialogFolder), kOpenFilter);
-    if (chosen) {
-        document.OutputFileName = chosen->toStdString();
-        if (isRegularFile(document.OutputFileName)) {
-            state_.workspace.OutputBoxStarted = true;
-            const TextMode mode = document.RichTextMode ? TextMode::Rich : TextMode::Plain;
-            if (loadDocument(*form_.RichEdit2, document.OutputFileName, mode)) {
-                document.DocumentChanged = false;
-            } else {
-                dialogs_.message(&form_, QStringLiteral("Kan ej läsa ") + *chosen);
-            }
-        }
+    if (!chosen) return false;
+    document.OutputFileName = chosen->toStdString();
+    if (!isRegularFile(document.OutputFileName)) return false;
+    state_.workspace.OutputBoxStarted = true;
+    document.RichTextMode = richText;
+    if (loadDocument(*form_.RichEdit2, document.OutputFileName,
+                     richText ? TextMode::Rich : TextMode::Plain)) {
+        document.DocumentChanged = false;
+    } else {
+        dialogs_.message(&form_, QStringLiteral("Kan ej läsa ") + *chosen);
     }
-    showFileName();
+    return true;
 }
 
 void DocumentFiles::Spara1Click() {

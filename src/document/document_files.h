@@ -41,6 +41,7 @@ class DocumentFiles : public QObject {
     bool passesGuard(Action action);
     void runAction(int action);
     void open(bool richText, bool searchSettings);
+    bool chooseAndLoad(bool richText);
     bool saveTo(const QString& name);
     void showFileName();
     void endProgram(bool writeSettings);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/utf8.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,11 +29,5 @@ std::optional<unsigned char> byteOfCodePoint(int codePage, char32_t codePoint);
 // The character set whose code page holds most of the non-ASCII characters
 // of `utf8` (Western when it holds all of them, or when there are none).
 int charsetForText(std::string_view utf8);
-
-void appendUtf8(std::string& out, char32_t codePoint);
-
-// The character at `pos`, stepping past it; a malformed sequence reads as
-// U+FFFD and is stepped over one byte at a time.
-char32_t nextCodePoint(std::string_view utf8, std::size_t& pos);
 
 }  // namespace vernik
