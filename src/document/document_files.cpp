@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
-#include <filesystem>
 
 #include "document/document_io.h"
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "settings/settings_form_boxes.h"
 #include "settings/settings_store.h"
 
@@ -25,10 +25,6 @@ const QString kOpenFilter = QStringLiteral(
 const QString kSaveFilter = QStringLiteral(
     "Alla filer (*);;*.trs  *.rtf (*.trs *.rtf);;*.txt  *.lex (*.txt *.lex);;"
     "*.htm  *.html (*.htm *.html)");
-
-std::string folderOf(const std::string& path) {
-    return std::filesystem::path(path).parent_path().string();
-}
 
 }  // namespace
 
@@ -144,7 +140,7 @@ void DocumentFiles::open(bool richText, bool searchSettings) {
     form_.Hack1->setEnabled(true);
     if (chooseAndLoad(richText)) {
         if (searchSettings) settings_.SettingsSearch();
-        document.OutputFileFolder = folderOf(document.OutputFileName);
+        document.OutputFileFolder = folderPart(document.OutputFileName);
         valueBox(form_, SettingsEntry::OpenFolder)
             .setText(QString::fromStdString(document.OutputFileFolder));
     }
@@ -168,14 +164,34 @@ bool DocumentFiles::chooseAndLoad(bool richText) {
     if (!chosen) return false;
     document.OutputFileName = chosen->toStdString();
     if (!isRegularFile(document.OutputFileName)) return false;
+    // A file that cannot be read still ends the start text and sets the text mode.
     state_.workspace.OutputBoxStarted = true;
     document.RichTextMode = richText;
-    if (loadDocument(*form_.RichEdit2, document.OutputFileName,
-                     richText ? TextMode::Rich : TextMode::Plain)) {
-        document.DocumentChanged = false;
-    } else {
+    if (!loadIntoOutputBox(document.OutputFileName, richText)) {
         dialogs_.message(&form_, QStringLiteral("Kan ej läsa ") + *chosen);
     }
+    return true;
+}
+
+bool DocumentFiles::openStartDocument(const std::string& path, bool richText) {
+    if (!loadIntoOutputBox(path, richText)) return false;
+    auto& document = state_.document;
+    document.OutputFileFolder = folderPart(path);
+    if (document.OutputFileFolder.empty()) document.OutputFileFolder = currentFolder();
+    showFileName();
+    return true;
+}
+
+// The file becomes the output box's document, unchanged, in its text mode.
+bool DocumentFiles::loadIntoOutputBox(const std::string& path, bool richText) {
+    if (!loadDocument(*form_.RichEdit2, path, richText ? TextMode::Rich : TextMode::Plain)) {
+        return false;
+    }
+    auto& document = state_.document;
+    document.OutputFileName = path;
+    document.RichTextMode = richText;
+    document.DocumentChanged = false;
+    state_.workspace.OutputBoxStarted = true;
     return true;
 }
 
@@ -198,7 +214,7 @@ void DocumentFiles::SaveUtfil1Click() {
                                           kSaveFilter, QStringLiteral("trs"));
     if (!chosen) return;
     if (saveTo(*chosen)) {
-        state_.document.OutputFileFolder = folderOf(state_.document.OutputFileName);
+        state_.document.OutputFileFolder = folderPart(state_.document.OutputFileName);
         valueBox(form_, SettingsEntry::SaveFolder)
             .setText(QString::fromStdString(state_.document.OutputFileFolder));
     }

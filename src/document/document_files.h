@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
 
 namespace vernik {
 
@@ -34,6 +35,10 @@ class DocumentFiles : public QObject {
     void ButtonPExit2Click();  // "Nej"
     void ButtonPExit3Click();  // "Avbryt"
 
+    // Opens a document named at start (on the command line or in the
+    // settings file) as rich or plain text; false when it cannot be read.
+    bool openStartDocument(const std::string& path, bool richText);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -42,6 +47,7 @@ class DocumentFiles : public QObject {
     void runAction(int action);
     void open(bool richText, bool searchSettings);
     bool chooseAndLoad(bool richText);
+    bool loadIntoOutputBox(const std::string& path, bool richText);
     bool saveTo(const QString& name);
     void showFileName();
     void endProgram(bool writeSettings);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "main/decimal_number.h"
+#include "platform/decimal_number.h"
 #include "settings/settings_values.h"
 
 namespace vernik {

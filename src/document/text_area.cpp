@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "main/decimal_number.h"
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
+#include "platform/decimal_number.h"
 #include "platform/output_box.h"
 #include "platform/printer.h"
 #include "platform/qt_text.h"

@@ -113,8 +113,7 @@ char initialLetter(std::string_view word, SpecialAlphabet special) {
     if (at >= word.size()) return '\0';
     auto c = static_cast<unsigned char>(word[at]);
     if (special.foreignSpecial) c = static_cast<unsigned char>(c - special.shift);
-    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 32);
-    return foldAccented(c);
+    return foldAccented(static_cast<unsigned char>(upperCaseAscii(static_cast<char>(c))));
 }
 
 char nextLetter(char letter) {
@@ -132,9 +131,7 @@ char nextLetter(char letter) {
         case '9':
             return '[';
         default: {
-            auto next = static_cast<unsigned char>(static_cast<unsigned char>(letter) + 1);
-            if (next >= 'a' && next <= 'z') next = static_cast<unsigned char>(next - 32);
-            return static_cast<char>(next);
+            return upperCaseAscii(static_cast<char>(static_cast<unsigned char>(letter) + 1));
         }
     }
 }

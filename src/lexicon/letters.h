@@ -7,6 +7,9 @@
 // The letters that name lexicon files and the byte order of headwords.
 namespace vernik {
 
+// The mark in front of an alternative that was added through the program.
+inline constexpr char kNewWordMark = '\xA4';  // ¤
+
 // Rank of each byte value for comparing headwords.
 using CollationRank = std::array<int, 256>;
 
@@ -32,6 +35,11 @@ inline constexpr std::string_view kLetterSequence =
 
 // The letter after `letter` in the sequence; '[' after '9' ends every walk.
 char nextLetter(char letter);
+
+// a-z to A-Z; every other byte unchanged.
+inline constexpr char upperCaseAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+}
 
 // A-Z, Å, Ä, Ö and Ü to lower case; every other byte unchanged.
 std::string lowerCase(std::string_view text);

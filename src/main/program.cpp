@@ -13,6 +13,9 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
     state.settings.SystemSettingsFolders =
         systemSettingsFolders(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     writing.setSaveCommand([this] { documentFiles.Spara1Click(); });
+    settingsStore.setDocumentOpener([this](const std::string& path, bool richText) {
+        return documentFiles.openStartDocument(path, richText);
+    });
 }
 
 }  // namespace vernik

@@ -11,19 +11,19 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
-#include <filesystem>
 #include <tuple>
 
-#include "main/decimal_number.h"
-#include "main/lexicon1_label.h"
-#include "main/shared_state.h"
-#include "main/start_language.h"
-#include "main/tform1.h"
-#include "platform/display_font.h"
+#include "extras/start_language.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
+#include "platform/decimal_number.h"
+#include "platform/files.h"
 #include "platform/qt_text.h"
+#include "settings/lexicon_box_fonts.h"
 #include "settings/message_bar.h"
 #include "settings/settings_form_boxes.h"
 #include "settings/settings_store.h"
+#include "workspace/lexicon1_label.h"
 
 namespace vernik {
 namespace {
@@ -32,13 +32,6 @@ constexpr int kOutputBoxTop = 118;
 constexpr int kOutputBoxBottomGap = 80;  // room left below the output box
 constexpr int kMinimumOutputBoxHeight = 40;
 constexpr int kWideScreen = 900;
-constexpr int kLexiconBoxPointSize = 12;
-
-std::string currentFolder() {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::current_path(error);
-    return error ? std::string(".") : folder.string();
-}
 
 }  // namespace
 
@@ -68,7 +61,7 @@ void StartUp::FormActivate() {
     fitOutputBoxToScreen();
     setUpFontsAndTables();
     readScaleFactors();
-    giveBoxesMainFont();
+    giveLexiconBoxesFont(form_, state_.fonts.MainFont);
     prepareOutputBox();
     setStartFolders();
     clearPendingChanges();
@@ -177,18 +170,6 @@ void StartUp::readScaleFactors() {
         }
     }
     state_.maintenance.BatchOp = 'n';
-}
-
-void StartUp::giveBoxesMainFont() {
-    const QFont font = displayFont(state_.fonts.MainFont, kLexiconBoxPointSize);
-    for (QWidget* box :
-         std::initializer_list<QWidget*>{form_.Edit1, form_.Edit2, form_.EditPAlt4, form_.EditPAlt5,
-                                         form_.EditPAlt6, form_.RichEdit3, form_.Memo1}) {
-        box->setFont(font);
-    }
-    QFont boldFont = font;
-    boldFont.setBold(true);
-    for (QWidget* box : {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3}) box->setFont(boldFont);
 }
 
 void StartUp::prepareOutputBox() {

@@ -32,7 +32,6 @@ class StartUp : public QObject {
     void fitOutputBoxToScreen();
     void setUpFontsAndTables();
     void readScaleFactors();
-    void giveBoxesMainFont();
     void prepareOutputBox();
     void setStartFolders();
     void clearPendingChanges();

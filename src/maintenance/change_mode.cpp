@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "maintenance/lexicon_change.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
-// The mark in front of an alternative that was added through the program.
-namespace vernik {
+#include "lexicon/letters.h"
 
-inline constexpr char kNewWordMark = '\xA4';  // ¤
+// When the alternatives a change adds carry the new-word mark (kNewWordMark).
+namespace vernik {
 
 // Whether the alternatives a change adds carry the mark: not when marking is
 // switched off, nor during the batch operations reversal ("o") and the two

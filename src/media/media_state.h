@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "settings/font_state.h"
+#include "platform/font_spec.h"
 
 namespace vernik {
 

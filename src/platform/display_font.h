@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "settings/font_state.h"
+#include "platform/font_spec.h"
 
 namespace vernik {
 

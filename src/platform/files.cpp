@@ -51,9 +51,23 @@ bool isRegularFile(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
+std::string folderPart(const fs::path& path) {
+    return path.parent_path().string();
+}
+
+fs::path folderHolding(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+std::string currentFolder() {
+    std::error_code error;
+    const fs::path folder = fs::current_path(error);
+    return error ? std::string(".") : folder.string();
+}
+
 std::optional<fs::path> findFileIgnoringCase(const fs::path& path) {
     if (isRegularFile(path)) return path;
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const fs::path folder = folderHolding(path);
     const std::string wanted = foldNameCase(path.filename().string());
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {

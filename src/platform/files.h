@@ -12,6 +12,16 @@ namespace fs = std::filesystem;
 
 bool isRegularFile(const fs::path& path);
 
+// The folder part of a path, without a trailing "/"; empty when the path
+// names no folder ("brev.txt").
+std::string folderPart(const fs::path& path);
+
+// The folder that holds `path`: its folder part, or "." when it has none.
+fs::path folderHolding(const fs::path& path);
+
+// The current folder, or "." when it cannot be found.
+std::string currentFolder();
+
 // The path itself when it names a file; otherwise a file in the same folder
 // whose name differs only in letter case (so lexicon folders copied from
 // systems that ignore case still work).

@@ -3,6 +3,7 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/utf8.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/files.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/decimal_number.cpp
 )
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/qt_text.cpp

@@ -3,34 +3,25 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-#include <filesystem>
 
-#include "main/lexicon1_label.h"
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "platform/display_font.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
 #include "settings/font_colour.h"
+#include "settings/lexicon_box_fonts.h"
 #include "settings/settings_form_boxes.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"
-#include "settings/start_document.h"
+#include "workspace/lexicon1_label.h"
 
 // The applier: the values of the settings panels' boxes put in place.
 namespace vernik {
 namespace {
 
-constexpr int kLexiconBoxPointSize = 12;
-
 void showPath(QLineEdit& box, const std::string& path) {
     box.setText(QString::fromStdString(path));
-}
-
-std::string currentFolder() {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::current_path(error);
-    return error ? std::string(".") : folder.string();
 }
 
 }  // namespace
@@ -79,18 +70,8 @@ void SettingsStore::applyFonts(const DecodedSettings& decoded) {
 
     form_.RichEdit2->setFont(displayFont(fonts.MainFont));
     setTextColour(*form_.RichEdit2, colourFromNumber(fonts.MainFont.colour));
-
-    // The lexicon boxes keep their own colours and the bold of the three
-    // alternative boxes.
-    const QFont font = displayFont(fonts.MainFont, kLexiconBoxPointSize);
-    for (QWidget* box :
-         std::initializer_list<QWidget*>{form_.Edit1, form_.Edit2, form_.EditPAlt4, form_.EditPAlt5,
-                                         form_.EditPAlt6, form_.RichEdit3, form_.Memo1}) {
-        box->setFont(font);
-    }
-    QFont bold = font;
-    bold.setBold(true);
-    for (QWidget* box : {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3}) box->setFont(bold);
+    // The lexicon boxes keep their own colours.
+    giveLexiconBoxesFont(form_, fonts.MainFont);
 }
 
 void SettingsStore::applyScales(const DecodedSettings& decoded) {
@@ -124,19 +105,8 @@ void SettingsStore::showPrintLayout(const DecodedSettings& decoded) {
 void SettingsStore::openStartDocument(const DecodedSettings& decoded) {
     WorkspaceState& ws = state_.workspace;
     if (decoded.startDocument.empty() || ws.OutputBoxStarted) return;
-    if (!loadDocumentIntoOutputBox(*form_.RichEdit2, state_.document, decoded.startDocument,
-                                   decoded.startDocumentIsRichText)) {
-        return;
-    }
-    DocumentState& document = state_.document;
-    document.OutputFileName = decoded.startDocument;
-    document.DocumentChanged = false;
-    ws.OutputBoxStarted = true;
+    if (!openDocument(decoded.startDocument, decoded.startDocumentIsRichText)) return;
     if (decoded.startDocumentIsRichText) state_.settings.OpenDialogFilter = "*.trs  *.rtf";
-    document.OutputFileFolder =
-        std::filesystem::path(document.OutputFileName).parent_path().string();
-    if (document.OutputFileFolder.empty()) document.OutputFileFolder = currentFolder();
-    showOutputFileName();
 }
 
 }  // namespace vernik

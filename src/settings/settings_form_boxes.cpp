@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "main/tform1.h"
+#include "form/tform1.h"
 #include "platform/qt_text.h"
 
 namespace vernik {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "platform/dialogs.h"
 #include "settings/settings_form_boxes.h"
 #include "settings/settings_store.h"

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/qt_text.h"
@@ -19,15 +19,9 @@
 #include "settings/settings_form_boxes.h"
 #include "settings/settings_search.h"
 #include "settings/settings_values.h"
-#include "settings/start_document.h"
 
 namespace vernik {
 namespace {
-
-std::string folderPart(const std::string& path) {
-    if (path.empty()) return {};
-    return std::filesystem::path(path).parent_path().string();
-}
 
 std::string absolutePath(const std::string& path) {
     std::error_code error;
@@ -88,13 +82,8 @@ void SettingsStore::openCommandLineDocument() {
     WorkspaceState& ws = state_.workspace;
     if (ws.CommandLineFile.empty() || !isRegularFile(ws.CommandLineFile)) return;
     const std::string path = absolutePath(ws.CommandLineFile);
-    if (!loadDocumentIntoOutputBox(*form_.RichEdit2, state_.document, path,
-                                   isRichTextDocumentName(path))) return;
-    ws.OutputBoxStarted = true;
-    state_.document.DocumentChanged = false;
-    state_.document.OutputFileName = path;
+    if (!openDocument(path, isRichTextDocumentName(path))) return;
     form_.Panel1->hide();
-    showOutputFileName();
     form_.RichEdit2->setFocus();
 }
 
@@ -162,9 +151,8 @@ void SettingsStore::showSettingsFileName() {
                                    : QStringLiteral("Ingen Inifil hittad"));
 }
 
-void SettingsStore::showOutputFileName() {
-    form_.Label15->setText(QString::fromStdString(state_.document.OutputFileName));
-    form_.Label15->show();
+bool SettingsStore::openDocument(const std::string& path, bool richText) {
+    return documentOpener_ && documentOpener_(path, richText);
 }
 
 void SettingsStore::reportProblems() {

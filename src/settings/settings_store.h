@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ class SettingsStore : public QObject {
     // The settings file's name in the start-values panel.
     void showSettingsFileName();
 
+    // Opens a document in the output box as rich or plain text, the way the
+    // document commands do; false when it cannot be read.
+    using DocumentOpener = std::function<bool(const std::string& path, bool richText)>;
+    void setDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -50,7 +56,7 @@ class SettingsStore : public QObject {
     void applyFonts(const DecodedSettings& decoded);
     void applyScales(const DecodedSettings& decoded);
     void openStartDocument(const DecodedSettings& decoded);
-    void showOutputFileName();
+    bool openDocument(const std::string& path, bool richText);
     void showPrintLayout(const DecodedSettings& decoded);
     void reportProblems();
 
@@ -63,6 +69,7 @@ class SettingsStore : public QObject {
     TForm1& form_;
     SharedState& state_;
     Dialogs& dialogs_;
+    DocumentOpener documentOpener_;      // none until the program wires DocumentFiles
     std::vector<std::string> problems_;  // messages of the current command
 };
 

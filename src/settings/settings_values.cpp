@@ -1,12 +1,10 @@
 #include "settings/settings_values.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdint>
 #include <filesystem>
 
-#include "main/decimal_number.h"
 #include "platform/cp1252.h"
+#include "platform/decimal_number.h"
 #include "platform/files.h"
 
 namespace vernik {
@@ -28,12 +26,6 @@ std::string lowerAscii(std::string_view text) {
 std::string lastPartOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // "Aalt.lex", "Bcom.lex" and the like: a file that lives in a lexicon folder.
@@ -129,37 +121,14 @@ std::string resolveSettingsPath(std::string_view value, const std::string& start
 
 std::string lexicon1Path(std::string_view value, const std::string& startFolder) {
     const std::string path = resolveSettingsPath(value, startFolder);
-    return isLetterFileName(lastPartOf(path)) ? folderOf(path) : path;
+    return isLetterFileName(lastPartOf(path)) ? folderHolding(path).string() : path;
 }
 
 std::string lexicon2Folder(std::string_view value, const std::string& startFolder) {
     const std::string path = resolveSettingsPath(value, startFolder);
-    if (isLetterFileName(lastPartOf(path)) || isRegularFile(path)) return folderOf(path);
+    if (isLetterFileName(lastPartOf(path)) || isRegularFile(path))
+        return folderHolding(path).string();
     return path;
-}
-
-std::optional<int> parseWholeNumber(std::string_view text) {
-    text = trimmed(text);
-    // from_chars takes a minus but no plus; a plus may only stand before a digit.
-    if (text.size() > 1 && text.front() == '+' && text[1] >= '0' && text[1] <= '9') {
-        text.remove_prefix(1);
-    }
-    std::int32_t number = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, number);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-    return number;
-}
-
-std::string formatDecimalComma(double value) {
-    char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    std::string text = error == std::errc() ? std::string(buffer, end) : std::string("0");
-    const std::size_t point = text.find('.');
-    if (point == std::string::npos) return text + ",0";
-    text[point] = ',';
-    return text;
 }
 
 FontStyleFlags parseFontStyle(std::string_view text) {

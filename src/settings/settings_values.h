@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/decimal_number.h"
 #include "settings/font_state.h"
 #include "settings/settings_layout.h"
 
@@ -23,12 +24,6 @@ std::string lexicon1Path(std::string_view value, const std::string& startFolder)
 // The Lexicon2 entry as a folder: a letter file or any other existing file
 // stands for the folder that holds it.
 std::string lexicon2Folder(std::string_view value, const std::string& startFolder);
-
-// A decimal integer that fits 32 bits, blanks around it ignored.
-std::optional<int> parseWholeNumber(std::string_view text);
-
-// A decimal fraction written with a decimal comma: "6,5", "1,0".
-std::string formatDecimalComma(double value);
 
 // "fsBold", "fsItalic" or "fsBold,fsItalic", exactly; any other text is no style.
 struct FontStyleFlags {

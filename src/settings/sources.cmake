@@ -7,10 +7,10 @@ list(APPEND VERNIK_CORE_SOURCES
 )
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/font_colour.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_box_fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_applier.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_form_boxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/start_document.cpp
 )

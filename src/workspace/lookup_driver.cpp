@@ -9,13 +9,14 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "lexicon/letter_files.h"
-#include "main/lexicon_choice.h"
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "lexicon/letters.h"
 #include "platform/display_font.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
+#include "workspace/lexicon_choice.h"
 #include "workspace/lexicon_lookup.h"
 #include "workspace/lexicon_view.h"
 #include "workspace/list_search.h"
@@ -26,7 +27,6 @@ namespace {
 
 constexpr QRect kCommentBoxPlace(270, 5, 465, 80);
 constexpr QRect kCommentBoxEnlarged(5, 5, 790, 570);
-const std::string kNewWordMark = "\xA4";
 
 QString joinLines(const std::vector<std::string>& lines) {
     QStringList texts;
@@ -311,8 +311,7 @@ void LookupDriver::showLexiconView() {
     auto& ws = state_.workspace;
     const std::string headword = toBytes(form_.Edit2->text());
     // The letter as it stands in the headword, upper-cased but not folded.
-    char letter = headword.size() > 1 ? headword[1] : '\0';
-    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 32);
+    const char letter = headword.size() > 1 ? upperCaseAscii(headword[1]) : '\0';
     const auto found = findLetterFile(ws.ActiveLexiconFolder, "", letter, LetterKind::Alt);
     ws.AltFileName =
         (found ? *found : letterFileName(ws.ActiveLexiconFolder, "", letter, LetterKind::Alt))

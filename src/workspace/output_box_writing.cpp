@@ -7,8 +7,9 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
+#include "lexicon/letters.h"
 #include "platform/display_font.h"
 #include "platform/output_box.h"
 #include "platform/qt_text.h"
@@ -18,7 +19,6 @@
 namespace vernik {
 namespace {
 
-constexpr char kNewWordMark = '\xA4';
 const QColor kMarkedBox(0xE3, 0xE3, 0xE3);  // the 3-D light grey of a marked box
 
 bool isChoiceDigit(char key) {
@@ -280,8 +280,7 @@ void OutputBoxWriting::EditPAltClick(int number) {
     QLineEdit& chosen = *box(number);
     if (ws.CapitalInitial) {
         std::string text = toBytes(chosen.text());
-        if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-            text[0] = static_cast<char>(text[0] - 32);
+        if (!text.empty()) text[0] = upperCaseAscii(text[0]);
         chosen.setText(fromBytes(text));
     }
     if (ws.WriteOnChoose) {

@@ -5,8 +5,8 @@
 #include <QTextEdit>
 #include <algorithm>
 
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "platform/output_box.h"
 #include "platform/qt_text.h"
 

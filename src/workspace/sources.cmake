@@ -7,6 +7,8 @@ list(APPEND VERNIK_CORE_SOURCES
 )
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/lookup_driver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_choice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon1_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/output_box_writing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/reading_mode.cpp
 )

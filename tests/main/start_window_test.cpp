@@ -16,9 +16,9 @@
 
 #include <gtest/gtest.h>
 
-#include "main/lexicon1_label.h"
 #include "platform/widget_look.h"
 #include "program_fixture.h"
+#include "workspace/lexicon1_label.h"
 
 namespace vernik {
 namespace {

@@ -40,18 +40,7 @@ TEST(SettingsValues, LexiconEntriesNamingALetterFileMeanItsFolder) {
     EXPECT_EQ(lexicon2Folder("/x/Aalt.lex", start), "/x");
 }
 
-TEST(SettingsValues, NumbersAndFontStyles) {
-    EXPECT_EQ(parseWholeNumber("14"), 14);
-    EXPECT_EQ(parseWholeNumber(" -2147483640 "), -2147483640);
-    EXPECT_EQ(parseWholeNumber("+7"), 7);
-    for (const char* bad : {"", " ", "abc", "14pt", "1,5", "2147483648", "--1", "+-1"}) {
-        EXPECT_FALSE(parseWholeNumber(bad).has_value()) << bad;
-    }
-    for (const auto& [value, text] :
-         {std::pair{6.5, "6,5"}, {1.0, "1,0"}, {7.25, "7,25"}, {0.1, "0,1"}}) {
-        EXPECT_EQ(formatDecimalComma(value), text);
-    }
-
+TEST(SettingsValues, FontStyles) {
     // Font styles are exact and case-sensitive.
     const struct {
         const char* text;

@@ -1,4 +1,4 @@
-#include "main/lexicon1_kind.h"
+#include "lexicon/lexicon1_kind.h"
 
 #include <string_view>
 

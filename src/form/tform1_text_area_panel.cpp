@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "main/tform1.h"
+#include "form/tform1.h"
 #include "platform/widget_look.h"
 
 namespace vernik {

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "main/tform1.h"
+#include "form/tform1.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
 #include "settings/settings_layout.h"

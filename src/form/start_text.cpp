@@ -1,4 +1,4 @@
-#include "main/start_text.h"
+#include "form/start_text.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "main/tform1.h"
+#include "form/tform1.h"
 
 #include <QWidget>
 

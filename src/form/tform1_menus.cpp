@@ -3,7 +3,7 @@
 #include <QMenuBar>
 #include <QTextEdit>
 
-#include "main/tform1.h"
+#include "form/tform1.h"
 
 namespace vernik {
 namespace {

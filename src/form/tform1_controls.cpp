@@ -6,8 +6,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "main/start_text.h"
-#include "main/tform1.h"
+#include "form/start_text.h"
+#include "form/tform1.h"
 #include "platform/display_font.h"
 #include "platform/widget_look.h"
 

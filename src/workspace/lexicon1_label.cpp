@@ -1,9 +1,9 @@
-#include "main/lexicon1_label.h"
+#include "workspace/lexicon1_label.h"
 
 #include <QLabel>
 
-#include "main/lexicon1_kind.h"
-#include "main/tform1.h"
+#include "form/tform1.h"
+#include "lexicon/lexicon1_kind.h"
 #include "platform/widget_look.h"
 #include "workspace/workspace_state.h"
 

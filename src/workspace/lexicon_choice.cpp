@@ -1,4 +1,4 @@
-#include "main/lexicon_choice.h"
+#include "workspace/lexicon_choice.h"
 
 #include <QAction>
 #include <QEvent>
@@ -7,22 +7,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
-#include <filesystem>
 
-#include "main/lexicon1_label.h"
-#include "main/shared_state.h"
-#include "main/tform1.h"
+#include "form/shared_state.h"
+#include "form/tform1.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/qt_text.h"
+#include "workspace/lexicon1_label.h"
 
 namespace vernik {
 namespace {
 
 const QString kLexiconFileFilter = QStringLiteral("Lexikon (*.lex);;Alla filer (*)");
-
-std::string folderOf(const QString& path) {
-    return std::filesystem::path(path.toStdString()).parent_path().string();
-}
 
 QString aaltPathIn(const std::string& folder) {
     return QString::fromStdString(folder + "/Aalt.lex");
@@ -70,7 +66,7 @@ void LexiconChoice::ButtonPLex1Click() {
                           QString::fromStdString(ws.Lexicon1Folder), kLexiconFileFilter);
     // A cancelled dialog leaves the setting as it was.
     if (chosen) {
-        ws.Lexicon1Folder = folderOf(*chosen);
+        ws.Lexicon1Folder = folderPart(chosen->toStdString());
         ws.ActiveLexiconFolder = ws.Lexicon1Folder;
         ws.Lexicon1Setting = chosen->toStdString();
         form_.EditPLex1->setText(*chosen);
@@ -82,7 +78,7 @@ void LexiconChoice::ButtonPLex1Click() {
 
 void LexiconChoice::ButtonPLex2Click() {
     auto& ws = state_.workspace;
-    ws.Lexicon1Folder = folderOf(form_.EditPLex1->text());
+    ws.Lexicon1Folder = folderPart(form_.EditPLex1->text().toStdString());
     ws.ActiveLexiconFolder = ws.Lexicon1Folder;
     closePanel(*form_.PanelLex1);
     applyLexicon1Settings();
@@ -113,12 +109,12 @@ void LexiconChoice::ButtonP2Lex1Click() {
     const auto chosen =
         dialogs_.openFile(&form_, QStringLiteral("Lexikon2"),
                           QString::fromStdString(ws.Lexicon2Folder), kLexiconFileFilter);
-    if (chosen) ws.Lexicon2Folder = folderOf(*chosen);
+    if (chosen) ws.Lexicon2Folder = folderPart(chosen->toStdString());
     showLexicon2Folder();
 }
 
 void LexiconChoice::ButtonP2Lex2Click() {
-    state_.workspace.Lexicon2Folder = folderOf(form_.EditP2Lex1->text());
+    state_.workspace.Lexicon2Folder = folderPart(form_.EditP2Lex1->text().toStdString());
     showLexicon2Folder();
 }
 

@@ -1,4 +1,4 @@
-#include "main/start_language.h"
+#include "extras/start_language.h"
 
 #include <charconv>
 #include <string_view>

@@ -1,0 +1,12 @@
+list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/start_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_lexicon_panels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_exit_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_settings_panels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_text_area_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_menus.cpp
+)
+# The start text and the other texts the program carries.
+qt_add_resources(VERNIK_UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../../data/vernik.qrc)
