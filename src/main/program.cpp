@@ -1,8 +1,11 @@
 #include "main/program.h"
 
+#include <QLineEdit>
 #include <cstdlib>
 #include <utility>
 
+#include "platform/line_box_focus.h"
+#include "platform/qt_translations.h"
 #include "settings/settings_search.h"
 
 namespace vernik {
@@ -13,6 +16,10 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
     state.settings.SystemSettingsFolders =
         systemSettingsFolders(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     writing.setSaveCommand([this] { documentFiles.Spara1Click(); });
+    for (QLineEdit* box : form.findChildren<QLineEdit*>()) selectAllOnFocus(*box);
+    // Without the catalogue the standard dialogs speak the platform's language.
+    static const bool translated = installSwedishQtTranslations(qtTranslationsFolder());
+    (void)translated;
 }
 
 }  // namespace vernik
