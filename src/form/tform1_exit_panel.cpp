@@ -5,6 +5,7 @@
 #include <QStyle>
 
 #include "form/tform1.h"
+#include "platform/question_panel.h"
 #include "platform/widget_look.h"
 
 namespace vernik {
@@ -39,6 +40,7 @@ void TForm1::createExitPanel(QWidget* client) {
         (*buttons[i])->setObjectName(QStringLiteral("ButtonPExit%1").arg(i + 1));
         (*buttons[i])->setGeometry(70 + 85 * i, 82, 75, 25);
     }
+    askAsQuestion(*PanelExit, *ButtonPExit1, *ButtonPExit3);
     PanelExit->hide();
 }
 

@@ -1,8 +1,11 @@
 #include "main/program.h"
 
+#include <QLineEdit>
 #include <cstdlib>
 #include <utility>
 
+#include "platform/line_box_focus.h"
+#include "platform/qt_translations.h"
 #include "settings/settings_search.h"
 
 namespace vernik {
@@ -16,6 +19,10 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
     settingsStore.setDocumentOpener([this](const std::string& path, bool richText) {
         return documentFiles.openStartDocument(path, richText);
     });
+    for (QLineEdit* box : form.findChildren<QLineEdit*>()) selectAllOnFocus(*box);
+    // Without the catalogue the standard dialogs speak the platform's language.
+    static const bool translated = installSwedishQtTranslations(qtTranslationsFolder());
+    (void)translated;
 }
 
 }  // namespace vernik

@@ -1,6 +1,7 @@
 #include "platform/output_box.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -28,11 +29,44 @@ std::optional<char> typedByte(const QKeyEvent& key) {
 
 OutputBox::OutputBox(QTextEdit& edit) : QObject(&edit), edit_(edit) {
     edit_.installEventFilter(this);
+    edit_.viewport()->installEventFilter(this);
 }
 
 bool OutputBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &edit_ || event->type() != QEvent::KeyPress) return false;
-    const auto byte = typedByte(*static_cast<QKeyEvent*>(event));
+    if (watched == &edit_ && event->type() == QEvent::KeyPress) {
+        return keyPress(*static_cast<QKeyEvent*>(event));
+    }
+    if (watched != edit_.viewport() || resending_) return false;
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        afterDoubleClick_ = true;
+        resendThenTakeBlank(*watched, *event);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && afterDoubleClick_) {
+        // A pointer that moved while the button was down chose the words anew.
+        afterDoubleClick_ = false;
+        resendThenTakeBlank(*watched, *event);
+        return true;
+    }
+    return false;
+}
+
+// The box handles the event first (a double-click selects the word under the
+// pointer); then a blank right after the selected word joins the selection.
+void OutputBox::resendThenTakeBlank(QObject& viewport, QEvent& event) {
+    resending_ = true;
+    QCoreApplication::sendEvent(&viewport, &event);
+    resending_ = false;
+    QTextCursor cursor = edit_.textCursor();
+    const int end = cursor.position();
+    if (!cursor.hasSelection() || end != cursor.selectionEnd()) return;
+    if (characterAt(end - 1) == ' ' || characterAt(end) != ' ') return;
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    edit_.setTextCursor(cursor);
+}
+
+bool OutputBox::keyPress(QKeyEvent& key) {
+    const auto byte = typedByte(key);
     if (!byte) return false;
     if (preview_) preview_(*byte);
     if (!hook_) return false;
@@ -77,6 +111,12 @@ int OutputBox::selectionLength() const {
 std::string OutputBox::selectedText() const {
     // Paragraph ends inside a selection read as line ends.
     return toBytes(edit_.textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
+}
+
+char OutputBox::characterAt(int position) const {
+    if (position < 0 || position >= length()) return '\0';
+    const std::string byte = toBytes(QString(edit_.document()->characterAt(position)));
+    return byte.size() == 1 ? byte[0] : '\0';
 }
 
 void OutputBox::deleteSelection() {

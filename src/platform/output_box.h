@@ -6,13 +6,16 @@
 #include <string>
 #include <string_view>
 
+class QKeyEvent;
 class QTextEdit;
 
 namespace vernik {
 
 // The output box as the program sees it: text as Windows-1252 bytes,
 // positions and lengths in single-byte characters, and a hook that sees every
-// typed character before the box inserts it.
+// typed character before the box inserts it. A double-click selects the word
+// together with the one blank after it, so that a digit typed over the
+// selection takes the blank's place, not the word's last letter.
 class OutputBox : public QObject {
     Q_OBJECT
 
@@ -38,6 +41,8 @@ class OutputBox : public QObject {
     int selectionStart() const;
     int selectionLength() const;
     std::string selectedText() const;
+    // The character at `position`, or '\0' outside the text.
+    char characterAt(int position) const;
     void deleteSelection();
     // Inserts at the caret, replacing the selection.
     void insert(std::string_view bytes);
@@ -57,10 +62,15 @@ class OutputBox : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool keyPress(QKeyEvent& key);
+    void resendThenTakeBlank(QObject& viewport, QEvent& event);
+
     QTextEdit& edit_;
     KeyPreview preview_;
     KeyHook hook_;
     bool selecting_ = false;
+    bool resending_ = false;
+    bool afterDoubleClick_ = false;
 };
 
 }  // namespace vernik

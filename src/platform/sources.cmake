@@ -11,6 +11,9 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/display_font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/output_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/line_box_focus.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/question_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/printer.cpp
 )
 list(APPEND VERNIK_CORE_SOURCES

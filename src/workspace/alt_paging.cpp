@@ -11,6 +11,17 @@ AltWindow windowEndingAt(const AltTable& table) {
 
 }  // namespace
 
+AltWindow lookupWindow(const AltTable& table, int shownLines) {
+    AltWindow window;
+    for (int i = 0; i < 3; ++i) {
+        const std::string& line = table.slot(i + 2);
+        if (shownLines >= i + 2) window.boxes[i] = line;
+        window.visible[i] = i == 0 || !window.boxes[i].empty();
+    }
+    window.showMore = table.AltCount > table.AltShownLast && table.AltShownLast >= 4;
+    return window;
+}
+
 AltWindow pageForward(AltTable& table, bool moreShown) {
     ++table.AltShownLast;
     AltWindow window = windowEndingAt(table);

@@ -14,8 +14,11 @@
 #include "lexicon/letter_files.h"
 #include "lexicon/letters.h"
 #include "platform/display_font.h"
+#include "platform/line_box_focus.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
+#include "workspace/alt_boxes.h"
+#include "workspace/alt_paging.h"
 #include "workspace/lexicon_choice.h"
 #include "workspace/lexicon_lookup.h"
 #include "workspace/lexicon_view.h"
@@ -48,23 +51,6 @@ std::string withoutBlanksAndDots(const std::string& text) {
     return out;
 }
 
-// The input box text begins with a capital: a character that upper-casing
-// a-z leaves as it is and that is none of the small letters ä å æ ö ü.
-bool startsWithCapital(const std::string& text) {
-    if (text.empty()) return false;
-    const auto first = static_cast<unsigned char>(text[0]);
-    return !(first >= 'a' && first <= 'z') && first != 0xE4 && first != 0xE5 && first != 0xE6 &&
-           first != 0xF6 && first != 0xFC;
-}
-
-// The character that ended the word, or a blank at the end of the text or
-// for a control character.
-char wordEnd(const std::string& text, std::size_t wordLength) {
-    if (wordLength >= text.size() || static_cast<unsigned char>(text[wordLength]) < 0x20)
-        return ' ';
-    return text[wordLength];
-}
-
 }  // namespace
 
 LookupDriver::LookupDriver(TForm1& form, SharedState& state, LexiconChoice& choice)
@@ -88,7 +74,7 @@ bool LookupDriver::eventFilter(QObject* watched, QEvent* event) {
         // Typing in the input box looks up in Lexicon1.
         state_.workspace.ActiveLexiconFolder = state_.workspace.Lexicon1Folder;
     } else if ((watched == form_.Edit1 || watched == form_.Edit2) && type == QEvent::MouseMove) {
-        static_cast<QWidget*>(watched)->setFocus();
+        focusFromPointer(*static_cast<QLineEdit*>(watched));
     } else if (watched == form_.Memo1->viewport() && type == QEvent::MouseButtonDblClick) {
         Memo1DblClick();
         return true;
@@ -116,14 +102,14 @@ void LookupDriver::Edit1Change() {
             ws.OutputBoxStarted = true;
             state_.document.DocumentChanged = false;
         }
-        const std::string typed = toBytes(form_.Edit1->text());
-        ws.InOrd = cutLookupWord(typed);
-        ws.CapitalInitial = startsWithCapital(typed);
-        ws.WordEnd = wordEnd(typed, ws.InOrd.size());
-        ws.LookupInitial = std::string(
-            1, initialLetter(ws.InOrd,
-                             {.foreignSpecial = state_.fonts.ForeignSpecial,
-                              .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)}));
+        const LookupWord word =
+            analyseLookupWord(toBytes(form_.Edit1->text()),
+                              {.foreignSpecial = state_.fonts.ForeignSpecial,
+                               .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)});
+        ws.InOrd = word.word;
+        ws.CapitalInitial = word.capital;
+        ws.WordEnd = word.end;
+        ws.LookupInitial = std::string(1, word.initial);
         if (!ws.InOrd.empty()) {
             if (listMode()) {
                 if (ws.InOrd.size() > 2) {
@@ -220,35 +206,12 @@ void LookupDriver::showLookup(const LexiconLookupOutcome& outcome) {
             setGround(*form_.PanelAlt1, look::activeCaptionGradient());
         }
         if (ws.ActiveLexiconFolder == ws.Lexicon2Folder) setGround(*form_.PanelAlt1, Qt::blue);
-        form_.LabelPAlt1->hide();
-        form_.LabelPAlt2->hide();
         form_.Edit2->setText(fromBytes(ws.Alt.slot(1)));
-        showAlternatives(outcome.shownLines);
+        showAltWindow(form_, lookupWindow(ws.Alt, outcome.shownLines));
     }
     showComments(outcome.comments, outcome.commentsReplace);
     if (ws.PhraseFollows) setGround(*form_.PanelAlt1, Qt::yellow);
     colourHeadwordBox();
-}
-
-// Boxes 1-3 show slots 2-4 of the table; an alternative with the new-word
-// mark also shows in the overlay box over its box.
-void LookupDriver::showAlternatives(int shownLines) {
-    const auto& alt = state_.workspace.Alt;
-    QLineEdit* boxes[] = {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3};
-    QLineEdit* overlays[] = {form_.EditPAlt4, form_.EditPAlt5, form_.EditPAlt6};
-    for (int i = 0; i < 3; ++i) {
-        boxes[i]->clear();
-        overlays[i]->clear();
-        overlays[i]->hide();
-        if (i > 0) boxes[i]->hide();
-        const std::string& line = alt.slot(i + 2);
-        if (shownLines < i + 2 || line.empty()) continue;
-        boxes[i]->setText(fromBytes(line));
-        boxes[i]->show();
-        overlays[i]->setText(fromBytes(line));
-        overlays[i]->setVisible(line.starts_with(kNewWordMark));
-    }
-    form_.LabelPAlt2->setVisible(alt.AltCount > alt.AltShownLast && alt.AltShownLast >= 4);
 }
 
 // Yellow says that the headword shown is not the word typed.

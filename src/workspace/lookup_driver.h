@@ -36,7 +36,6 @@ class LookupDriver : public QObject {
     bool listMode() const;
     void lookUpInLexicon();
     void showLookup(const LexiconLookupOutcome& outcome);
-    void showAlternatives(int shownLines);
     void colourHeadwordBox();
     void showComments(const std::vector<std::string>& lines, bool replace);
     void runListSearch();

@@ -11,9 +11,11 @@
 #include "form/tform1.h"
 #include "lexicon/letters.h"
 #include "platform/display_font.h"
+#include "platform/line_box_focus.h"
 #include "platform/output_box.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
+#include "workspace/alt_boxes.h"
 #include "workspace/alt_paging.h"
 
 namespace vernik {
@@ -21,23 +23,11 @@ namespace {
 
 const QColor kMarkedBox(0xE3, 0xE3, 0xE3);  // the 3-D light grey of a marked box
 
-bool isChoiceDigit(char key) {
-    return key >= '0' && key <= '7';
-}
-bool isDigit(char key) {
-    return key >= '0' && key <= '9';
-}
-
-std::string withoutLeadingMarks(std::string text) {
-    const auto first = text.find_first_not_of(kNewWordMark);
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
 }  // namespace
 
 OutputBoxWriting::OutputBoxWriting(TForm1& form, SharedState& state, OutputBox& outputBox)
-    : QObject(&form), form_(form), state_(state), outputBox_(outputBox) {
-    outputBox_.setKeyPreview([this](char key) { recordKey(key); });
+    : QObject(&form), form_(form), state_(state), outputBox_(outputBox), capture_(state.workspace) {
+    outputBox_.setKeyPreview([this](char key) { capture_.recordKey(key); });
     outputBox_.setKeyHook([this](char key) { return RichEdit2KeyPress(key); });
     connect(form_.RichEdit2, &QTextEdit::textChanged, this, &OutputBoxWriting::RichEdit2Change);
 
@@ -69,14 +59,10 @@ bool OutputBoxWriting::eventFilter(QObject* watched, QEvent* event) {
             ctrlDown_ = false;
             if (save_) save_();
             return true;
-        } else if (key->key() == Qt::Key_Backspace && state_.workspace.CaptureActive) {
+        } else if (key->key() == Qt::Key_Backspace) {
             // Taking back a key of the double-comma word takes it from the input box too.
-            auto& ws = state_.workspace;
-            if (--ws.CaptureLength < 2) {
-                ws.CaptureActive = false;
-            } else {
-                form_.Edit1->setText(form_.Edit1->text().chopped(1));
-            }
+            if (const auto input = capture_.backspace(toBytes(form_.Edit1->text())))
+                form_.Edit1->setText(fromBytes(*input));
         }
     } else if (watched == viewport && type == QEvent::MouseButtonPress) {
         RichEdit2MouseDown();
@@ -100,7 +86,7 @@ bool OutputBoxWriting::eventFilter(QObject* watched, QEvent* event) {
         } else if (watched == form_.PanelAlt1) {
             narrowFrame();
         } else if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            edit->setFocus();
+            focusFromPointer(*edit);
             if (edit == form_.EditPAlt1 || edit == form_.EditPAlt2 || edit == form_.EditPAlt3) {
                 widenFrameFor(*edit);
             }
@@ -109,202 +95,82 @@ bool OutputBoxWriting::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void OutputBoxWriting::recordKey(char key) {
-    state_.workspace.PrevKey = state_.workspace.LastKey;
-    state_.workspace.LastKey = key;
-}
-
 std::optional<char> OutputBoxWriting::RichEdit2KeyPress(char key) {
-    auto& ws = state_.workspace;
-    if (!ws.OutputBoxStarted) {
+    if (!state_.workspace.OutputBoxStarted) {
         outputBox_.clear();
-        ws.OutputBoxStarted = true;
+        state_.workspace.OutputBoxStarted = true;
     }
-    if (!isChoiceDigit(ws.LastKey)) {
-        ws.ChoiceMade = false;
-        ws.ReadingChoiceMade = false;
-        if (ws.Lexicon2Open) ws.SelectionLookupOn = true;
-    }
-    if (ws.ChoiceMade || ws.ReadingChoiceMade) return digitAfterChoice(key);
-    if (ws.ReadingChoice && isDigit(key)) return digitInReading(key);
-    return ordinaryKey(key);
+    const KeyOutcome outcome = capture_.keyPress(key, view(), typingOptions());
+    for (const WritingEdit& edit : outcome.edits) apply(edit);
+    return outcome.typed;
 }
 
-// A digit right after a choice: chooses again in place of the alternative
-// just written, or after a reading choice pages and restores the blank.
-std::optional<char> OutputBoxWriting::digitAfterChoice(char key) {
-    auto& ws = state_.workspace;
-    ws.SelectionLookupOn = false;
-    std::optional<char> typed = key;
-    if (ws.ReadingChoiceMade) {
-        typed = ' ';
-        outputBox_.select(outputBox_.caret() - 1, 1);
-        if (key == '4' && moreShown()) pageForward();
-        if (key == '0' && backShown()) pageBack();
-        outputBox_.deleteSelection();
-    } else {
-        const bool writeOnChoose = ws.WriteOnChoose;
-        const bool pendingDelete = ws.CapturePendingDelete;
-        ws.WriteOnChoose = ws.CapturePendingDelete = true;
-        ++ws.ChosenLength;
-        ws.CaptureLength = ws.ChosenLength - 1;
-        ws.CaptureStart = outputBox_.caret() - ws.ChosenLength;
-        typed = chooseWithDigit(key);
-        ws.WriteOnChoose = writeOnChoose;
-        ws.CapturePendingDelete = pendingDelete;
-    }
-    ws.SelectionLookupOn = true;
-    return typed;
+WritingView OutputBoxWriting::view() const {
+    WritingView view;
+    view.caret = outputBox_.caret();
+    view.selectionStart = outputBox_.selectionStart();
+    view.selectionLength = outputBox_.selectionLength();
+    view.lastSelected = outputBox_.characterAt(view.selectionStart + view.selectionLength - 1);
+    view.beforeCaret = outputBox_.characterAt(view.caret - 1);
+    for (int i = 0; i < 3; ++i) view.boxes[i] = toBytes(box(i + 1)->text());
+    view.input = toBytes(form_.Edit1->text());
+    view.moreShown = moreShown();
+    view.backShown = backShown();
+    return view;
 }
 
-// A digit after a word was selected for reading looks box 1-3 up in Lexicon1.
-std::optional<char> OutputBoxWriting::digitInReading(char key) {
-    auto& ws = state_.workspace;
-    ws.SelectionLookupOn = false;
-    const int start = outputBox_.selectionStart();
-    const int length = outputBox_.selectionLength();
-    if (length > 0) outputBox_.select(start + length - 1, 1);
-    ws.ActiveLexiconFolder = ws.Lexicon1Folder;
-    bool staysInReading = false;
-    if (key >= '1' && key <= '3') {
-        form_.Edit1->setText(box(key - '0')->text());
-        ws.ReadingChoiceMade = true;
-    } else if (key == '4') {
-        staysInReading = true;
-        if (moreShown()) pageForward();
-    } else if (key == '0') {
-        staysInReading = true;
-        if (backShown()) pageBack();
-    }
-    ws.ReadingChoice = staysInReading;
-    ws.SelectionLookupOn = true;
-    return key;
+TypingOptions OutputBoxWriting::typingOptions() const {
+    const auto& fonts = state_.fonts;
+    return {.keyboardShiftOn = fonts.KeyboardShiftOn,
+            .keyboardShift = fonts.KeyboardShift,
+            .writeAtFront = fonts.BackwardsWriting && fonts.OwnSpecial,
+            .scriptFontMode = fonts.XdvngMode,
+            .changeMode = state_.maintenance.ChangeMode};
 }
 
-std::optional<char> OutputBoxWriting::ordinaryKey(char key) {
-    auto& ws = state_.workspace;
-    if (state_.fonts.KeyboardShiftOn) {
-        key = static_cast<char>(
-            std::clamp(static_cast<unsigned char>(key) + state_.fonts.KeyboardShift, 0, 255));
-    }
-    if (!isChoiceDigit(key)) ws.WriteOnChoose = true;
-    if (ws.CapturePendingDelete) deletePendingWord();
-    if (ws.CaptureActive && ws.LastKey == ' ') {
-        ws.CaptureActive = false;
-        ws.CapturePendingDelete = true;
-    }
-    if (ws.PrevKey == ',' && ws.LastKey == ',') {
-        ws.CaptureActive = true;
-        form_.Edit1->clear();
-        ws.ActiveLexiconFolder = ws.Lexicon1Folder;
-        ws.CaptureLength = 1;
-        ws.CaptureStart = outputBox_.caret() - 1;
-        if (state_.fonts.XdvngMode) useMainFontInOutputBox();
-    }
-    if (ws.CaptureActive && isDigit(key)) {
-        const auto typed = chooseWithDigit(key);
-        if (!ws.CaptureActive) return typed;  // a choice ended the capture
-        key = *typed;
-    }
-    if (ws.CaptureActive) {
-        if (key != ',' && key != '0' && key != '4') {
-            const QString typed = fromBytes(std::string_view(&key, 1));
-            const bool atFront = state_.fonts.BackwardsWriting && state_.fonts.OwnSpecial;
-            form_.Edit1->setText(atFront ? typed + form_.Edit1->text()
-                                         : form_.Edit1->text() + typed);
+void OutputBoxWriting::apply(const WritingEdit& edit) {
+    if (const auto* range = std::get_if<SelectRange>(&edit)) {
+        outputBox_.select(range->start, range->length);
+    } else if (const auto* range = std::get_if<DeleteRange>(&edit)) {
+        deleteRange(range->start, range->length);
+    } else if (const auto* input = std::get_if<SetInput>(&edit)) {
+        form_.Edit1->setText(fromBytes(input->text));
+    } else if (const auto* choice = std::get_if<Choice>(&edit)) {
+        applyChoice(*choice);
+    } else if (const auto* shown = std::get_if<ShowAlternatives>(&edit)) {
+        showAltWindow(form_, shown->window);
+    } else if (const auto* font = std::get_if<OutputFont>(&edit)) {
+        if (*font == OutputFont::Main) {
+            useMainFontInOutputBox();
+        } else {
+            useScriptFontInOutputBox();
         }
-        ++ws.CaptureLength;
     }
-    if (key == ' ' && state_.fonts.XdvngMode) useScriptFontInOutputBox();
-    return key;
 }
 
-// The digit rules of a double-comma word: 1-3 choose a box (3 and 2 falling
-// back to the box before when there is no such alternative), 4 and 0 page,
-// 5 keeps the word and 6 keeps it with its commas. A choosing digit becomes
-// the blank after the alternative.
-std::optional<char> OutputBoxWriting::chooseWithDigit(char key) {
-    auto& ws = state_.workspace;
-    const int altCount = ws.Alt.AltCount;
-    if (key == '3') {
-        if (altCount > 3) {
-            ws.ChoiceMade = true;
-            ++ws.CaptureLength;
-            ws.ChosenLength = boxLength(3);
-            EditPAltClick(3);
-            return ' ';
-        }
-        key = '2';
+// Writes the chosen alternative and looks it up in the other lexicon.
+void OutputBoxWriting::applyChoice(const Choice& choice) {
+    box(choice.box)->setText(fromBytes(choice.text));
+    if (choice.write == Choice::Write::AppendToEnd) {
+        outputBox_.appendToEnd(choice.written);
+    } else if (choice.write == Choice::Write::ReplaceRange) {
+        deleteRange(choice.start, choice.length);
+        outputBox_.insert(choice.written);
     }
-    if (key == '2') {
-        ws.ChoiceMade = true;
-        if (altCount > 2) {
-            ++ws.CaptureLength;
-            ws.ChosenLength = boxLength(2);
-            EditPAltClick(2);
-            return ' ';
-        }
-        key = '1';
-    }
-    switch (key) {
-        case '1':
-            ws.ChoiceMade = true;
-            ++ws.CaptureLength;
-            ws.ChosenLength = boxLength(1);
-            EditPAltClick(1);
-            return ' ';
-        case '0':
-            ++ws.CaptureLength;
-            if (backShown()) pageBack();
-            return key;
-        case '4':
-            ++ws.CaptureLength;
-            if (moreShown()) pageForward();
-            return key;
-        case '5':
-        case '6':
-            form_.EditPAlt1->setText((key == '6' ? QStringLiteral(",,") : QString()) +
-                                     form_.Edit1->text());
-            ++ws.CaptureLength;
-            EditPAltClick(1);
-            return ' ';
-        default:
-            return key;
-    }
+    if (form_.RichEdit2->isVisible()) form_.RichEdit2->setFocus();
+    form_.Edit1->setText(fromBytes(choice.text));
+    if (state_.fonts.XdvngMode) useScriptFontInOutputBox();
+}
+
+void OutputBoxWriting::deleteRange(int start, int length) {
+    outputBox_.select(start, length);
+    outputBox_.deleteSelection();
 }
 
 // Chooses box `number`: writes it into the text and looks it up in the other lexicon.
 void OutputBoxWriting::EditPAltClick(int number) {
-    auto& ws = state_.workspace;
     if (state_.maintenance.ChangeMode) return;
-    QLineEdit& chosen = *box(number);
-    if (ws.CapitalInitial) {
-        std::string text = toBytes(chosen.text());
-        if (!text.empty()) text[0] = upperCaseAscii(text[0]);
-        chosen.setText(fromBytes(text));
-    }
-    if (ws.WriteOnChoose) {
-        const std::string text = toBytes(chosen.text());
-        if (!ws.CaptureActive && !ws.CapturePendingDelete) {
-            outputBox_.appendToEnd(" " + text + ws.WordEnd);
-        } else {
-            // The double-comma word ends at the caret: nothing after it is taken.
-            const int caret = outputBox_.caret();
-            const int end = caret > ws.CaptureStart
-                                ? std::min(ws.CaptureStart + ws.CaptureLength, caret)
-                                : ws.CaptureStart + ws.CaptureLength;
-            outputBox_.select(ws.CaptureStart, end - ws.CaptureStart);
-            outputBox_.deleteSelection();
-            outputBox_.insert(withoutLeadingMarks(text));
-            ws.CapturePendingDelete = false;
-            ws.CaptureActive = false;
-        }
-    }
-    if (form_.RichEdit2->isVisible()) form_.RichEdit2->setFocus();
-    ws.ActiveLexiconFolder =
-        ws.ActiveLexiconFolder != ws.Lexicon1Folder ? ws.Lexicon1Folder : ws.Lexicon2Folder;
-    form_.Edit1->setText(chosen.text());
-    if (state_.fonts.XdvngMode) useScriptFontInOutputBox();
+    applyChoice(capture_.choose(number, toBytes(box(number)->text()), outputBox_.caret()));
 }
 
 void OutputBoxWriting::EditPAlt4Click() {
@@ -313,31 +179,10 @@ void OutputBoxWriting::EditPAlt4Click() {
 }
 
 void OutputBoxWriting::LabelPAlt2Click() {
-    pageForward();
+    showAltWindow(form_, pageForward(state_.workspace.Alt, moreShown()));
 }
 void OutputBoxWriting::LabelPAlt1Click() {
-    pageBack();
-}
-
-void OutputBoxWriting::pageForward() {
-    showWindow(vernik::pageForward(state_.workspace.Alt, moreShown()));
-}
-
-void OutputBoxWriting::pageBack() {
-    showWindow(vernik::pageBack(state_.workspace.Alt, backShown()));
-}
-
-void OutputBoxWriting::showWindow(const AltWindow& window) {
-    QLineEdit* overlays[] = {form_.EditPAlt4, form_.EditPAlt5, form_.EditPAlt6};
-    for (int i = 0; i < 3; ++i) {
-        const QString text = fromBytes(window.boxes[i]);
-        box(i + 1)->setText(text);
-        box(i + 1)->show();
-        overlays[i]->setText(text);
-        overlays[i]->setVisible(!window.boxes[i].empty() && window.boxes[i][0] == kNewWordMark);
-    }
-    form_.LabelPAlt1->setVisible(window.showBack);
-    form_.LabelPAlt2->setVisible(window.showMore);
+    showAltWindow(form_, pageBack(state_.workspace.Alt, backShown()));
 }
 
 bool OutputBoxWriting::moreShown() const {
@@ -352,24 +197,8 @@ QLineEdit* OutputBoxWriting::box(int number) const {
     return boxes[std::clamp(number, 1, 3) - 1];
 }
 
-int OutputBoxWriting::boxLength(int number) const {
-    return static_cast<int>(toBytes(box(number)->text()).size());
-}
-
-void OutputBoxWriting::deletePendingWord() {
-    auto& ws = state_.workspace;
-    outputBox_.select(ws.CaptureStart, ws.CaptureLength);
-    outputBox_.deleteSelection();
-    ws.CapturePendingDelete = false;
-}
-
 void OutputBoxWriting::RichEdit2MouseDown() {
-    auto& ws = state_.workspace;
-    if (ws.CapturePendingDelete) {
-        deletePendingWord();
-    } else {
-        ws.WriteOnChoose = false;
-    }
+    if (const auto word = capture_.mouseDown()) deleteRange(word->start, word->length);
 }
 
 void OutputBoxWriting::RichEdit2Change() {
@@ -385,7 +214,7 @@ void OutputBoxWriting::RichEdit2MouseWheel(bool towardsUser) {
         ++ws.WheelChoice;
         setGround(*form_.EditPAlt2, ws.WheelChoice == 2 ? kMarkedBox : look::windowBackground());
         setGround(*form_.EditPAlt3, ws.WheelChoice > 2 ? kMarkedBox : look::windowBackground());
-        if (ws.WheelChoice > 3 && moreShown()) pageForward();
+        if (ws.WheelChoice > 3 && moreShown()) LabelPAlt2Click();
         return;
     }
     int chosen = std::min(ws.WheelChoice, 3);

@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+#include "workspace/writing_capture.h"
+
 class QLineEdit;
 
 namespace vernik {
@@ -12,9 +14,9 @@ class OutputBox;
 class TForm1;
 struct SharedState;
 
-// Writing in the output box: double-comma words looked up while typed and
-// replaced by the alternative chosen with a digit or a click, paging through
-// the alternatives, and the mouse in and around the output box.
+// Writing in the output box: passes keys, clicks on the alternative boxes and
+// mouse presses to the double-comma capture and applies the edits it returns;
+// pages through the alternatives; the mouse wheel and the frame's width.
 class OutputBoxWriting : public QObject {
     Q_OBJECT
 
@@ -38,19 +40,14 @@ class OutputBoxWriting : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void recordKey(char key);
-    std::optional<char> digitAfterChoice(char key);
-    std::optional<char> digitInReading(char key);
-    std::optional<char> ordinaryKey(char key);
-    std::optional<char> chooseWithDigit(char key);
-    void deletePendingWord();
-    void showWindow(const struct AltWindow& window);
-    void pageForward();
-    void pageBack();
+    WritingView view() const;
+    TypingOptions typingOptions() const;
+    void apply(const WritingEdit& edit);
+    void applyChoice(const Choice& choice);
+    void deleteRange(int start, int length);
     bool moreShown() const;
     bool backShown() const;
     QLineEdit* box(int number) const;
-    int boxLength(int number) const;
     void widenFrameFor(QLineEdit& box);
     void narrowFrame();
     void useScriptFontInOutputBox();
@@ -59,6 +56,7 @@ class OutputBoxWriting : public QObject {
     TForm1& form_;
     SharedState& state_;
     OutputBox& outputBox_;
+    WritingCapture capture_;
     bool ctrlDown_ = false;
     std::function<void()> save_;
 };

@@ -9,17 +9,13 @@
 #include "form/tform1.h"
 #include "platform/output_box.h"
 #include "platform/qt_text.h"
+#include "workspace/lookup_word.h"
 
 namespace vernik {
 namespace {
 constexpr int kLongestLookedUpSelection = 250;
 constexpr std::size_t kLongestInputText = 255;
 }  // namespace
-
-PagePosition pagePosition(int line, int linesPerPage) {
-    linesPerPage = std::max(linesPerPage, 1);
-    return {line / linesPerPage + 1, line % linesPerPage + 1};
-}
 
 ReadingMode::ReadingMode(TForm1& form, SharedState& state, OutputBox& outputBox)
     : QObject(&form), form_(form), state_(state), outputBox_(outputBox) {
@@ -42,9 +38,11 @@ void ReadingMode::RichEdit2SelectionChange() {
     const bool lookupOn = ws.SelectionLookupOn;
     std::string text = outputBox_.selectedText();
     if (text.size() > kLongestInputText) text.resize(kLongestInputText);
+    // A new selection starts the choosing over, even right after a digit.
+    ws.ReadingChoice = true;
+    ws.ReadingChoiceMade = false;
     // The lookup's word cut keeps blanks, so several words are looked up as a
     // phrase, and drops a blank selected after a single word.
-    ws.ReadingChoice = true;
     form_.Edit1->setText(fromBytes(text));
     ws.SelectionLookupOn = lookupOn;
 }

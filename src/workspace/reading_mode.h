@@ -27,11 +27,4 @@ class ReadingMode : public QObject {
     OutputBox& outputBox_;
 };
 
-// Page and line (both from 1) of display line `line` (from 0).
-struct PagePosition {
-    int page;
-    int line;
-};
-PagePosition pagePosition(int line, int linesPerPage);
-
 }  // namespace vernik

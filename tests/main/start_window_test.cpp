@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/qt_translations.h"
 #include "platform/widget_look.h"
 #include "program_fixture.h"
 #include "workspace/lexicon1_label.h"
@@ -206,9 +207,12 @@ TEST_F(StartWindowTest, StartTextIsRemovedByTheFirstTypedKey) {
     const QStringList guide = lines(box);
     ASSERT_GE(guide.size(), 15);
     EXPECT_EQ(guide.front(), QStringLiteral("             Utfilruta "));
+    // Paragraphs have no line ends of their own: the box wraps them at its width.
     EXPECT_TRUE(std::any_of(guide.begin(), guide.end(), [](const QString& line) {
-        return line.startsWith(QStringLiteral(
-            "Denna text försvinner när du börjar skriva eller när du använder Rensa under "));
+        return line.contains(
+            QStringLiteral("har hämtat. Denna text försvinner när du börjar "
+                           "skriva eller när du använder Rensa under "
+                           "högerklicksmenyn."));
     }));
     EXPECT_FALSE(ws().OutputBoxStarted);
 
@@ -281,6 +285,49 @@ TEST_F(StartWindowTest, StartUpRunsOnTheFirstActivationOnly) {
     activate();
     EXPECT_TRUE(ws().OutputBoxStarted);
     EXPECT_EQ(ws().Lexicon1Folder, "/elsewhere");
+}
+
+TEST_F(StartWindowTest, TheExitPanelTakesTheKeysWhileItAsks) {
+    start();
+    form().RichEdit2->setPlainText("text");
+    ws().OutputBoxStarted = true;
+    state().document.DocumentChanged = true;
+    auto ask = [this] {
+        form().Nytt1->trigger();
+        ASSERT_TRUE(form().PanelExit->isVisible());
+    };
+    ask();
+    EXPECT_TRUE(form().ButtonPExit1->hasFocus());
+    QTest::keyClicks(form().RichEdit2, "xy");  // the document behind does not take them
+    EXPECT_EQ(form().RichEdit2->toPlainText(), "text");
+    QTest::keyClick(form().RichEdit2, Qt::Key_Escape);  // "Avbryt"
+    EXPECT_FALSE(form().PanelExit->isVisible());
+    EXPECT_EQ(form().RichEdit2->toPlainText(), "text");
+    QTest::keyClicks(form().RichEdit2, "x");  // asked no more: keys go to the document
+    EXPECT_EQ(form().RichEdit2->toPlainText(), "xtext");
+
+    ask();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // "Ja": save, here cancelled
+    EXPECT_FALSE(form().PanelExit->isVisible());
+    EXPECT_EQ(dialogs->saved, 1);
+
+    ask();
+    form().ButtonPExit2->setFocus();  // Enter presses the button chosen with the keyboard
+    QTest::keyClick(form().ButtonPExit2, Qt::Key_Enter);
+    EXPECT_FALSE(form().PanelExit->isVisible());
+    EXPECT_TRUE(form().RichEdit2->toPlainText().isEmpty());  // "Nej": a new document
+}
+
+TEST_F(StartWindowTest, StandardDialogsSpeakSwedish) {
+    EXPECT_FALSE(installSwedishQtTranslations(QString::fromStdString(path("no-such-folder"))));
+    start();  // the program starts with or without Qt's translations
+    if (!QFile::exists(qtTranslationsFolder() + "/qt_sv.qm") &&
+        !QFile::exists(qtTranslationsFolder() + "/qtbase_sv.qm")) {
+        GTEST_SKIP() << "Qt's Swedish translations are not installed";
+    }
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Avbryt");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"), "Öppna");
 }
 
 }  // namespace

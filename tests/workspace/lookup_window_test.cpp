@@ -299,5 +299,25 @@ TEST_F(LookupWindowTest, MovingTheMouseOverTheInputBoxesGivesThemTheFocus) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return form().Edit1->hasFocus(); }, 1000));
 }
 
+TEST_F(LookupWindowTest, TypingReplacesTheTextOfABoxThatTookTheFocus) {
+    start();
+    form().activateWindow();
+    for (QLineEdit* box : {form().Edit1, form().Edit2}) {
+        const QString before = box->text();  // "Inordruta", "Uppslagsord"
+        QTest::mouseMove(form().RichEdit2->viewport(), QPoint(5, 5));
+        QTest::mouseMove(box, QPoint(5, 5));
+        ASSERT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }, 1000));
+        QTest::keyClicks(box, "hus");
+        EXPECT_EQ(box->text(), "hus") << before.toStdString();
+    }
+    // A click places the caret: the text stays and the key goes where the click was.
+    form().Edit1->setText("hus");
+    QTest::mouseMove(form().RichEdit2->viewport(), QPoint(5, 5));
+    QTest::mouseClick(form().Edit1, Qt::LeftButton, {},
+                      QPoint(form().Edit1->width() - 5, form().Edit1->height() / 2));
+    QTest::keyClicks(form().Edit1, "e");
+    EXPECT_EQ(form().Edit1->text(), "huse");
+}
+
 }  // namespace
 }  // namespace vernik

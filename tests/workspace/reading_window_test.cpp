@@ -4,24 +4,11 @@
 
 #include "platform/widget_look.h"
 #include "program_fixture.h"
-#include "workspace/reading_mode.h"
 
 namespace vernik {
 namespace {
 
 const std::string kSentinelB = ".b\xFF\xFF\xFF";
-
-TEST(PagePosition, CountsPagesAndLinesFromOne) {
-    const struct {
-        int line, perPage, page, lineOnPage;
-    } cases[] = {{0, 30, 1, 1}, {29, 30, 1, 30}, {30, 30, 2, 1}, {60, 30, 3, 1},
-                 {5, 0, 6, 1},  {5, -3, 6, 1}};  // below 1 counts one line per page
-    for (const auto& c : cases) {
-        const PagePosition at = pagePosition(c.line, c.perPage);
-        EXPECT_EQ(at.page, c.page) << c.line << " at " << c.perPage;
-        EXPECT_EQ(at.line, c.lineOnPage) << c.line << " at " << c.perPage;
-    }
-}
 
 class ReadingWindowTest : public ProgramFixture {
   protected:
@@ -68,16 +55,30 @@ TEST_F(ReadingWindowTest, TwoWordsAreLookedUpAsAPhrase) {
     EXPECT_EQ(groundOf(*form().Edit2), QColor(Qt::yellow));
 }
 
-TEST_F(ReadingWindowTest, ADigitLooksTheChosenAlternativeUpInLexicon1) {
+TEST_F(ReadingWindowTest, ADigitAfterADoubleClickTakesThePlaceOfTheBlankAfterTheWord) {
     start();
-    select(2, 4);
-    QTest::keyClicks(form().RichEdit2, "1");
+    QTextEdit& box = *form().RichEdit2;
+    QTextCursor at = box.textCursor();
+    at.setPosition(3);  // inside the first "bad"
+    QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, box.cursorRect(at).center());
+    EXPECT_EQ(box.textCursor().selectedText(), "bad ");
+    EXPECT_EQ(form().Edit2->text(), ".bad");
+    QTest::keyClicks(&box, "1");  // looks "dålig" up in Lexicon1
     EXPECT_EQ(ws().ActiveLexiconFolder, path("sven"));
     EXPECT_EQ(form().Edit1->text(), "dålig");
     EXPECT_EQ(form().EditPAlt1->text(), "bad");
-    EXPECT_EQ(form().RichEdit2->toPlainText(), "a bad1man and a bad boy");
-    QTest::keyClicks(form().RichEdit2, "2");  // the next digit restores the blank
-    EXPECT_EQ(form().RichEdit2->toPlainText(), "a bad man and a bad boy");
+    EXPECT_EQ(box.toPlainText(), "a bad1man and a bad boy");
+    QTest::keyClicks(&box, "2");  // the next digit gives the blank back
+    EXPECT_EQ(box.toPlainText(), "a bad man and a bad boy");
+
+    // The last word has no blank after it: a digit changes no text, but chooses.
+    at.setPosition(21);
+    QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, box.cursorRect(at).center());
+    EXPECT_EQ(box.textCursor().selectedText(), "boy");
+    QTest::keyClicks(&box, "1");  // a new selection chooses afresh, right after a digit
+    EXPECT_EQ(ws().ActiveLexiconFolder, path("sven"));
+    QTest::keyClicks(&box, "2");
+    EXPECT_EQ(box.toPlainText(), "a bad man and a bad boy");
 }
 
 TEST_F(ReadingWindowTest, PageAndLineFollowTheCaret) {
