@@ -27,6 +27,28 @@ std::string lexicon2Folder(std::string_view value, const std::string& startFolde
 // A decimal integer that fits 32 bits, blanks around it ignored.
 std::optional<int> parseWholeNumber(std::string_view text);
 
+// The values a number of the panels and the settings file may take. Lengths
+// are screen pixels and stay within a few metres of paper; scale factors and
+// line spacing run from a tenth to a hundred; a line count of 0 means none
+// given.
+struct WholeRange {
+    int least;
+    int most;
+};
+struct DecimalRange {
+    double least;
+    double most;
+};
+inline constexpr WholeRange kScreenLengthRange{0, 10000};
+inline constexpr WholeRange kLineCountRange{0, 10000};
+inline constexpr WholeRange kFontSizeRange{1, 1000};
+inline constexpr DecimalRange kScaleRange{0.1, 100.0};
+inline constexpr DecimalRange kLineSpacingRange{0.1, 100.0};
+
+// The number in `text` when it is one and lies in `range` (ends included).
+std::optional<int> parseWholeNumberIn(std::string_view text, WholeRange range);
+std::optional<double> parseDecimalNumberIn(std::string_view text, DecimalRange range);
+
 // A decimal fraction written with a decimal comma: "6,5", "1,0".
 std::string formatDecimalComma(double value);
 
@@ -45,16 +67,18 @@ bool isRichTextDocumentName(const std::string& path);
 // 9th characters ("VernikCyr1").
 bool isCyrillicFontName(std::string_view name);
 
-// The message for an entry whose value is not a number it can use.
+// The message for an entry whose value is not a number it can use, or one
+// outside its range.
 std::string invalidNumberMessage(SettingsEntry entry, std::string_view value);
 
-// The print values as the text-area panel takes them.
+// The print values as the text-area panel takes them; nothing for a value
+// that is not a number in its range, which leaves the panel's field as it is.
 struct PrintLayoutSettings {
-    std::string textWidth;
-    std::string leftMargin;
-    std::string topMargin;
-    std::string lineSpacing;  // with a decimal comma
-    std::string linesPerPage;
+    std::optional<std::string> textWidth;
+    std::optional<std::string> leftMargin;
+    std::optional<std::string> topMargin;
+    std::optional<std::string> lineSpacing;   // with a decimal comma
+    std::optional<std::string> linesPerPage;  // may be blank: none given
     bool pageNumbers = false;
 };
 
