@@ -587,6 +587,7 @@ RtfDocument Reader::finish() {
 }
 
 // Text that is not a rich-text file: a paragraph per line, LF or CR LF or CR.
+// As in a rich-text file, control characters other than the tab are no text.
 RtfDocument plainTextDocument(std::string_view bytes) {
     RtfDocument doc;
     std::string line;
@@ -599,7 +600,7 @@ RtfDocument plainTextDocument(std::string_view bytes) {
         if (byte == '\r' || byte == '\n') {
             if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
             endLine();
-        } else {
+        } else if (byte >= 0x20 || byte == '\t') {
             appendUtf8(line, codePointOfByte(1252, byte));
         }
     }
