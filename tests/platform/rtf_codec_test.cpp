@@ -239,7 +239,8 @@ TEST(RtfCodec, ReadsFilesAsWordProcessorsWriteThem) {
         {"cut off in \\u", "{\\rtf1 x\\u1", "x"},
         {"cut off after a backslash", "{\\rtf1 x\\", "x"},
         {"cut off in \\bin", "{\\rtf1 x\\bin99 ab", "x"},
-        {"not a rich-text file", "Hel\x01lo\r\n\xe5ttio\nrader\r", "[fs0]Hello|[fs0]åttio|[fs0]rader"},
+        {"not a rich-text file", "Hel\x01lo\r\n\xe5ttio\nrader\r",
+         "[fs0]Hello|[fs0]åttio|[fs0]rader"},
     };
     for (const Reading& c : cases) {
         SCOPED_TRACE(c.what);
