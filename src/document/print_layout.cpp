@@ -14,9 +14,15 @@ std::string problemWith(std::string_view label, const std::string& text) {
     return "Ogiltigt tal i " + std::string(label) + ": " + text;
 }
 
+int clampedToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
 }  // namespace
 
 int nearest(double x) {
+    if (std::isnan(x)) return 0;
     const double rounded = std::round(x);
     if (rounded >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
     if (rounded <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
@@ -25,26 +31,32 @@ int nearest(double x) {
 
 TextAreaReading readTextArea(const TextAreaTexts& texts) {
     TextAreaValues area;
-    const std::pair<const std::string*, std::pair<int*, std::string_view>> wholeNumbers[] = {
-        {&texts.textWidth, {&area.textWidth, "Textbredd i pixels"}},
-        {&texts.leftMargin, {&area.leftMargin, "V marg i pixels"}},
-        {&texts.topMargin, {&area.topMargin, "\xD6vre marg i pixels"}},
-        {&texts.linesPerPage, {&area.linesPerPage, "Antal rader"}},
-        {&texts.boxHeight, {&area.boxHeight, "Textruteh\xF6jd i pixels"}},
+    struct WholeField {
+        const std::string* text;
+        int* value;
+        std::string_view label;
+        WholeRange range;
     };
-    for (const auto& [text, target] : wholeNumbers) {
-        const auto& [value, label] = target;
-        if (value == &area.linesPerPage && text->find_first_not_of(' ') == std::string::npos) {
-            *value = 0;
+    const WholeField wholeNumbers[] = {
+        {&texts.textWidth, &area.textWidth, "Textbredd i pixels", kScreenLengthRange},
+        {&texts.leftMargin, &area.leftMargin, "V marg i pixels", kScreenLengthRange},
+        {&texts.topMargin, &area.topMargin, "\xD6vre marg i pixels", kScreenLengthRange},
+        {&texts.linesPerPage, &area.linesPerPage, "Antal rader", kLineCountRange},
+        {&texts.boxHeight, &area.boxHeight, "Textruteh\xF6jd i pixels", kScreenLengthRange},
+    };
+    for (const WholeField& field : wholeNumbers) {
+        if (field.value == &area.linesPerPage &&
+            field.text->find_first_not_of(' ') == std::string::npos) {
+            *field.value = 0;
             continue;
         }
-        const std::optional<int> number = parseWholeNumber(*text);
-        if (!number) return {std::nullopt, problemWith(label, *text)};
-        *value = *number;
+        const std::optional<int> number = parseWholeNumberIn(*field.text, field.range);
+        if (!number) return {std::nullopt, problemWith(field.label, *field.text)};
+        *field.value = *number;
     }
-    const std::optional<double> spacing = parseDecimalNumber(texts.lineSpacing);
-    if (!spacing || *spacing <= 0)
-        return {std::nullopt, problemWith("Radavst\xE5nd", texts.lineSpacing)};
+    const std::optional<double> spacing =
+        parseDecimalNumberIn(texts.lineSpacing, kLineSpacingRange);
+    if (!spacing) return {std::nullopt, problemWith("Radavst\xE5nd", texts.lineSpacing)};
     area.lineSpacing = *spacing;
     return {area, {}};
 }
@@ -55,7 +67,8 @@ bool tooWide(int leftMargin, int textWidth, double scaleHor, int pageWidth) {
 
 bool tooTall(int fontHeight, double scaleVert, double lineSpacing, int linesPerPage, int topMargin,
              int pageHeight, bool pageNumbers) {
-    const int available = pageHeight - nearest(topMargin * scaleVert);
+    const long long available =
+        static_cast<long long>(pageHeight) - nearest(static_cast<double>(topMargin) * scaleVert);
     const double line = fontHeight * scaleVert * lineSpacing;
     if (nearest(line * linesPerPage) > available) return true;
     return pageNumbers && nearest(line * (static_cast<double>(linesPerPage) + 1)) > available;
@@ -86,20 +99,24 @@ LineRange linesOfPages(int firstPage, int lastPage, int linesPerPage, int lineCo
 std::vector<LineRange> sheetsOf(LineRange range, int linesPerPage) {
     linesPerPage = std::max(linesPerPage, 1);
     std::vector<LineRange> sheets;
-    for (int first = range.first; first < range.end;
-         first += std::min(linesPerPage, range.end - first))
-        sheets.push_back({first, std::min(first + linesPerPage, range.end)});
+    for (long long first = range.first; first < range.end;) {
+        const long long end = std::min<long long>(first + linesPerPage, range.end);
+        sheets.push_back({static_cast<int>(first), static_cast<int>(end)});
+        first = end;
+    }
     return sheets;
 }
 
 PrintPoint linePosition(int k, int textHeight, const TextAreaValues& area, PrintScale scale) {
-    return {nearest(area.leftMargin * scale.hor),
-            nearest(static_cast<double>(textHeight) * k * area.lineSpacing) +
-                nearest(area.topMargin * scale.vert)};
+    const long long y =
+        static_cast<long long>(nearest(static_cast<double>(textHeight) * k * area.lineSpacing)) +
+        nearest(area.topMargin * scale.vert);
+    return {nearest(area.leftMargin * scale.hor), clampedToInt(y)};
 }
 
 PrintPoint pageNumberPosition(PageSize page, int fontHeight, double scaleVert) {
-    return {nearest(page.width * 0.5), page.height - nearest(fontHeight * scaleVert)};
+    return {nearest(page.width * 0.5),
+            clampedToInt(static_cast<long long>(page.height) - nearest(fontHeight * scaleVert))};
 }
 
 }  // namespace vernik

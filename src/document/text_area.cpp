@@ -128,12 +128,14 @@ void TextArea::EditPW5Change() {
 }
 
 // Red while the text area is wider than the paper allows. A field that is
-// not yet a number is left to "OK" and printing, which name it.
+// not yet a number in its range is left to "OK" and printing, which name it.
 void TextArea::horizontalCheck(QLineEdit& field) {
     setGround(field, look::windowBackground());
     if (isBlank(*form_.EditPW1) || isBlank(*form_.EditPW2)) return;
-    const std::optional<int> width = parseWholeNumber(bytesOf(*form_.EditPW1));
-    const std::optional<int> margin = parseWholeNumber(bytesOf(*form_.EditPW2));
+    const std::optional<int> width =
+        parseWholeNumberIn(bytesOf(*form_.EditPW1), kScreenLengthRange);
+    const std::optional<int> margin =
+        parseWholeNumberIn(bytesOf(*form_.EditPW2), kScreenLengthRange);
     if (!width || !margin) return;
     if (tooWide(*margin, *width, scale().hor, pageSize().width)) setGround(field, look::pureRed());
 }
@@ -143,12 +145,13 @@ void TextArea::horizontalCheck(QLineEdit& field) {
 void TextArea::verticalCheck() {
     QLineEdit& field = *form_.EditPW4;
     setGround(field, look::windowBackground());
-    const std::optional<double> spacing = parseDecimalNumber(bytesOf(*form_.EditPW5));
+    const std::optional<double> spacing =
+        parseDecimalNumberIn(bytesOf(*form_.EditPW5), kLineSpacingRange);
     if (!spacing) return;
     state_.document.LineSpacing = *spacing;
     if (isBlank(field)) return;
-    const std::optional<int> lines = parseWholeNumber(bytesOf(field));
-    const std::optional<int> top = parseWholeNumber(bytesOf(*form_.EditPW3));
+    const std::optional<int> lines = parseWholeNumberIn(bytesOf(field), kLineCountRange);
+    const std::optional<int> top = parseWholeNumberIn(bytesOf(*form_.EditPW3), kScreenLengthRange);
     if (!lines || !top) return;
     state_.workspace.LinesPerPage = *lines;
     if (tooTall(fontHeight(), scale().vert, *spacing, *lines, *top, pageSize().height,
@@ -168,7 +171,8 @@ void TextArea::PrintUtfil1Click() {
     document.LineSpacing = area->lineSpacing;
     const int linesPerPage = usableLinesPerPage(
         area->linesPerPage,
-        parseWholeNumber(toBytes(valueBox(form_, SettingsEntry::LinesPerPage).text())));
+        parseWholeNumberIn(toBytes(valueBox(form_, SettingsEntry::LinesPerPage).text()),
+                           kLineCountRange));
     state_.workspace.LinesPerPage = linesPerPage;
     const int lineCount = outputBox_.displayLineCount();
     const int pages = pageCount(lineCount, linesPerPage);

@@ -43,6 +43,18 @@ std::optional<int> parseWholeNumber(std::string_view text) {
     return number;
 }
 
+std::optional<int> parseWholeNumberIn(std::string_view text, WholeRange range) {
+    const std::optional<int> number = parseWholeNumber(text);
+    if (!number || *number < range.least || *number > range.most) return std::nullopt;
+    return number;
+}
+
+std::optional<double> parseDecimalNumberIn(std::string_view text, DecimalRange range) {
+    const std::optional<double> number = parseDecimalNumber(text);
+    if (!number || !(*number >= range.least && *number <= range.most)) return std::nullopt;
+    return number;
+}
+
 std::string formatDecimalComma(double value) {
     char buffer[64];
     const auto [end, error] =

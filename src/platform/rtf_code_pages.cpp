@@ -1,5 +1,6 @@
 #include "platform/rtf_code_pages.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -125,6 +126,42 @@ const HighHalf* highHalfOf(int codePage) {
     }
 }
 
+// A code page's characters sorted, with their bytes: the writer looks up
+// every non-ASCII character of a document.
+struct ByteOf {
+    char32_t codePoint;
+    unsigned char byte;
+    // By character, then byte: a character a code page has twice takes its first byte.
+    bool operator<(const ByteOf& other) const {
+        return codePoint != other.codePoint ? codePoint < other.codePoint : byte < other.byte;
+    }
+};
+using ReverseHalf = std::array<ByteOf, 128>;
+
+ReverseHalf reverseHalf(const HighHalf& table) {
+    ReverseHalf reverse{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        // An undefined byte (0) sorts first and is never asked for: ASCII is
+        // answered before the lookup.
+        reverse[i] = {table[i], static_cast<unsigned char>(0x80 + i)};
+    }
+    std::sort(reverse.begin(), reverse.end());
+    return reverse;
+}
+
+const ReverseHalf& reverseOf(const HighHalf& table) {
+    static const ReverseHalf k1250 = reverseHalf(kCp1250);
+    static const ReverseHalf k1251 = reverseHalf(kCp1251);
+    static const ReverseHalf k1253 = reverseHalf(kCp1253);
+    static const ReverseHalf k1254 = reverseHalf(kCp1254);
+    static const ReverseHalf k1257 = reverseHalf(kCp1257);
+    if (&table == &kCp1250) return k1250;
+    if (&table == &kCp1251) return k1251;
+    if (&table == &kCp1253) return k1253;
+    if (&table == &kCp1254) return k1254;
+    return k1257;
+}
+
 // Character sets tried for text that Windows-1252 cannot hold, in order of preference.
 constexpr std::array<int, 6> kWriteCharsets = {
     rtf_charset::kAnsi,  rtf_charset::kRussian, rtf_charset::kEastEurope,
@@ -169,10 +206,10 @@ std::optional<unsigned char> byteOfCodePoint(int codePage, char32_t codePoint) {
     if (!table) return cp1252OfCodePoint(codePoint);
     if (codePoint < 0x80) return static_cast<unsigned char>(codePoint);
     if (codePoint > 0xFFFF) return std::nullopt;
-    for (std::size_t i = 0; i < table->size(); ++i) {
-        if ((*table)[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
-    }
-    return std::nullopt;
+    const ReverseHalf& reverse = reverseOf(*table);
+    const auto at = std::lower_bound(reverse.begin(), reverse.end(), ByteOf{codePoint, 0});
+    if (at == reverse.end() || at->codePoint != codePoint) return std::nullopt;
+    return at->byte;
 }
 
 int charsetForText(std::string_view utf8) {

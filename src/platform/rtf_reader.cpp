@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -149,6 +149,7 @@ class Reader {
     void commitFont();
     void commitColour();
     int codePage() const;
+    int codePageOfFont(const FontEntry* font) const;
     RtfDocument finish();
 
     std::string_view in_;
@@ -164,7 +165,13 @@ class Reader {
     int defaultFont_ = 0;
 
     std::vector<FontEntry> fonts_;
+    std::unordered_map<int, std::size_t> fontByNumber_;  // \f number -> index into fonts_
     std::optional<FontEntry> openFont_;
+    // The code page of the body font last asked for; a font table entry
+    // committed later may change it.
+    mutable int cachedFontNumber_ = 0;
+    mutable int cachedCodePage_ = 0;
+    mutable bool codePageCached_ = false;
     std::vector<ColourEntry> colourSlots_;
     ColourEntry openColour_;
 
@@ -295,6 +302,7 @@ void Reader::controlWord(std::string_view word, bool hasParam, int param) {
         state_.fallbackLength = std::clamp(param, 0, 16);
     } else if (word == "ansicpg") {
         if (param > 0) ansiCodePage_ = param;
+        codePageCached_ = false;
     } else if (word == "deff") {
         defaultFont_ = param;
     } else if (state_.destination == Destination::FontTable) {
@@ -450,7 +458,13 @@ void Reader::emit(char32_t cp) {
     }
     switch (state_.destination) {
         case Destination::Body:
-            if (!state_.chars.hidden) appendToParagraph(cp);
+            if (state_.chars.hidden) break;
+            // A paragraph separator given as a character ends the paragraph.
+            if (cp == 0x2029) {
+                endParagraph();
+            } else {
+                appendToParagraph(cp);
+            }
             break;
         case Destination::FontTable:
             if (!openFont_) break;
@@ -496,14 +510,14 @@ void Reader::commitFont() {
     font.name.erase(font.name.begin(), std::find_if(font.name.begin(), font.name.end(), notSpace));
     font.name.erase(std::find_if(font.name.rbegin(), font.name.rend(), notSpace).base(),
                     font.name.end());
-    const auto same = std::find_if(fonts_.begin(), fonts_.end(),
-                                   [&](const FontEntry& f) { return f.number == font.number; });
-    if (same != fonts_.end()) {
-        *same = std::move(font);
-    } else {
+    const auto [at, added] = fontByNumber_.try_emplace(font.number, fonts_.size());
+    if (added) {
         fonts_.push_back(std::move(font));
+    } else {
+        fonts_[at->second] = std::move(font);
     }
     openFont_.reset();
+    codePageCached_ = false;
 }
 
 void Reader::commitColour() {
@@ -514,15 +528,20 @@ void Reader::commitColour() {
 // The code page of the bytes being read: that of the font being named in the
 // font table, or of the current font in the text.
 int Reader::codePage() const {
-    const FontEntry* font = nullptr;
     if (state_.destination == Destination::FontTable) {
-        font = openFont_ ? &*openFont_ : nullptr;
-    } else {
-        const int number = state_.chars.fontNumber >= 0 ? state_.chars.fontNumber : defaultFont_;
-        for (const FontEntry& entry : fonts_) {
-            if (entry.number == number) font = &entry;
-        }
+        return openFont_ ? codePageOfFont(&*openFont_) : ansiCodePage_;
     }
+    const int number = state_.chars.fontNumber >= 0 ? state_.chars.fontNumber : defaultFont_;
+    if (!codePageCached_ || cachedFontNumber_ != number) {
+        const auto at = fontByNumber_.find(number);
+        cachedCodePage_ = codePageOfFont(at != fontByNumber_.end() ? &fonts_[at->second] : nullptr);
+        cachedFontNumber_ = number;
+        codePageCached_ = true;
+    }
+    return cachedCodePage_;
+}
+
+int Reader::codePageOfFont(const FontEntry* font) const {
     if (!font) return ansiCodePage_;
     if (font->codePage > 0 && isKnownCodePage(font->codePage)) return font->codePage;
     return codePageOfCharset(font->charset, ansiCodePage_);
@@ -532,11 +551,8 @@ RtfDocument Reader::finish() {
     if (!paragraph_.runs.empty()) paragraphs_.push_back(std::move(paragraph_));
 
     RtfDocument doc;
-    std::map<int, int> fontIndex;
-    for (const FontEntry& font : fonts_) {
-        fontIndex[font.number] = static_cast<int>(doc.fonts.size());
-        doc.fonts.push_back(RtfFont{font.name, font.charset});
-    }
+    doc.fonts.reserve(fonts_.size());
+    for (const FontEntry& font : fonts_) doc.fonts.push_back(RtfFont{font.name, font.charset});
     std::vector<int> colourIndex;
     for (const ColourEntry& slot : colourSlots_) {
         colourIndex.push_back(slot.given ? static_cast<int>(doc.colours.size()) : -1);
@@ -548,13 +564,13 @@ RtfDocument Reader::finish() {
         paragraph.alignment = raw.alignment;
         for (RawRun& run : raw.runs) {
             const int number = run.chars.fontNumber >= 0 ? run.chars.fontNumber : defaultFont_;
-            const auto font = fontIndex.find(number);
+            const auto font = fontByNumber_.find(number);
             const int slot = run.chars.colourSlot;
             const RtfCharFormat format{
                 .bold = run.chars.bold,
                 .italic = run.chars.italic,
                 .underline = run.chars.underline,
-                .font = font != fontIndex.end() ? font->second : -1,
+                .font = font != fontByNumber_.end() ? static_cast<int>(font->second) : -1,
                 .halfPoints = run.chars.halfPoints,
                 .colour = slot >= 0 && static_cast<std::size_t>(slot) < colourIndex.size()
                               ? colourIndex[static_cast<std::size_t>(slot)]
@@ -571,6 +587,7 @@ RtfDocument Reader::finish() {
 }
 
 // Text that is not a rich-text file: a paragraph per line, LF or CR LF or CR.
+// As in a rich-text file, control characters other than the tab are no text.
 RtfDocument plainTextDocument(std::string_view bytes) {
     RtfDocument doc;
     std::string line;
@@ -583,7 +600,7 @@ RtfDocument plainTextDocument(std::string_view bytes) {
         if (byte == '\r' || byte == '\n') {
             if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
             endLine();
-        } else {
+        } else if (byte >= 0x20 || byte == '\t') {
             appendUtf8(line, codePointOfByte(1252, byte));
         }
     }

@@ -34,6 +34,7 @@ class Writer {
     void text(std::string_view utf8, int codePage, bool inName);
     WrittenFormat writtenFormat(const RtfCharFormat& format) const;
     int codePageOfFont(int font) const;
+    int noFont() const;
 
     void word(std::string_view name);
     void word(std::string_view name, int value);
@@ -130,6 +131,12 @@ void Writer::paragraph(const RtfParagraph& paragraph) {
     lineEnd();
 }
 
+// A run in no font of the table names a number the table lacks, so that it
+// reads back as such a run rather than as one in the first font.
+int Writer::noFont() const {
+    return doc_.fonts.empty() ? 0 : static_cast<int>(doc_.fonts.size());
+}
+
 WrittenFormat Writer::writtenFormat(const RtfCharFormat& format) const {
     const bool knownFont =
         format.font >= 0 && static_cast<std::size_t>(format.font) < doc_.fonts.size();
@@ -139,7 +146,7 @@ WrittenFormat Writer::writtenFormat(const RtfCharFormat& format) const {
         .bold = format.bold,
         .italic = format.italic,
         .underline = format.underline,
-        .font = knownFont ? format.font : 0,
+        .font = knownFont ? format.font : noFont(),
         .halfPoints = format.halfPoints > 0 ? format.halfPoints : kDefaultHalfPoints,
         .colourWord = knownColour ? format.colour + 1 : 0,
     };

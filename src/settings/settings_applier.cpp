@@ -40,7 +40,9 @@ void SettingsStore::applyBoxes() {
 
     applyFonts(decoded);
     applyScales(decoded);
-    valueBox(form_, SettingsEntry::LineSpacing).setText(fromBytes(decoded.print.lineSpacing));
+    if (decoded.print.lineSpacing) {
+        valueBox(form_, SettingsEntry::LineSpacing).setText(fromBytes(*decoded.print.lineSpacing));
+    }
     showPrintLayout(decoded);
     openStartDocument(decoded);
     if (decoded.cyrillicFont) state_.fonts.SpecialShift = 127;
@@ -86,16 +88,19 @@ void SettingsStore::applyScales(const DecodedSettings& decoded) {
     }
 }
 
-// The print values in the text-area panel. Its box height is the output
-// box's height as the reader left it, so that applying the panel keeps a
-// stored screen text height.
+// The print values in the text-area panel; a field whose value could not be
+// used keeps its text. Its box height is the output box's height as the
+// reader left it, so that applying the panel keeps a stored screen text height.
 void SettingsStore::showPrintLayout(const DecodedSettings& decoded) {
     const PrintLayoutSettings& print = decoded.print;
-    form_.EditPW1->setText(fromBytes(print.textWidth));
-    form_.EditPW2->setText(fromBytes(print.leftMargin));
-    form_.EditPW3->setText(fromBytes(print.topMargin));
-    form_.EditPW4->setText(fromBytes(print.linesPerPage));
-    form_.EditPW5->setText(fromBytes(print.lineSpacing));
+    const std::pair<QLineEdit*, const std::optional<std::string>*> fields[] = {
+        {form_.EditPW1, &print.textWidth},   {form_.EditPW2, &print.leftMargin},
+        {form_.EditPW3, &print.topMargin},   {form_.EditPW4, &print.linesPerPage},
+        {form_.EditPW5, &print.lineSpacing},
+    };
+    for (const auto& [field, value] : fields) {
+        if (*value) field->setText(fromBytes(**value));
+    }
     form_.CheckBoxPW1->setChecked(print.pageNumbers);
     form_.EditPW6->setText(QString::number(form_.RichEdit2->height()));
 }

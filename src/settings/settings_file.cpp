@@ -76,6 +76,13 @@ class SettingsRewrite {
         for (std::size_t i = 0; i + 1 < lines_.size(); ++i) {
             if (lines_[i].end.empty()) lines_[i].end = old_.newLineEnd;
         }
+        // A lone CR followed by an empty line ended by LF would read back as
+        // one CR LF: the empty line, a written one, ends in CR LF instead.
+        for (std::size_t i = 1; i < lines_.size(); ++i) {
+            if (lines_[i - 1].end == "\r" && lines_[i].text.empty() && lines_[i].end == "\n") {
+                lines_[i].end = "\r\n";
+            }
+        }
         return joinTextLines(lines_);
     }
 
@@ -95,6 +102,16 @@ class SettingsRewrite {
 };
 
 }  // namespace
+
+bool isSettingsText(std::string_view bytes) {
+    if (bytes.size() > kMaxSettingsFileSize) return false;
+    for (const std::string_view mark : {std::string_view("\xFF\xFE"), std::string_view("\xFE\xFF"),
+                                        std::string_view("\0\0\xFE\xFF", 4)}) {
+        if (bytes.starts_with(mark)) return false;
+    }
+    const auto nulBytes = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\0'));
+    return nulBytes == 0 || nulBytes * 4 < bytes.size();
+}
 
 SettingsReadReport readSettings(const TextLines& file, SettingsBoxes& boxes,
                                 ExcludedWordList& excludedWords) {
@@ -131,8 +148,13 @@ std::string rewriteSettings(const TextLines& old, const SettingsBoxes& boxes,
 
 WriteResult writeSettingsFile(const std::filesystem::path& path, const SettingsBoxes& boxes,
                               const ExcludedWordList& excludedWords) {
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kMaxSettingsFileSize && !error) {
+        return {path.string() + ": not a settings file"};
+    }
     const std::optional<std::string> old = readFileBytes(path);
     if (!old) return {path.string() + ": " + std::strerror(errno)};
+    if (!isSettingsText(*old)) return {path.string() + ": not a settings file"};
     return writeFileReplacing(path, rewriteSettings(splitTextLines(*old), boxes, excludedWords));
 }
 

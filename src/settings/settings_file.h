@@ -14,6 +14,13 @@ struct SettingsReadReport {
     bool bytesPerLineTaken = false;  // the "Bytes per rad" value line went into its box
 };
 
+// Whether bytes can be read as a settings file: 8-bit text lines, of a size a
+// settings file can have. A file in UTF-16 or UTF-32 (a byte-order mark, or
+// NUL in a quarter of its bytes or more) cannot, nor one of more than a
+// megabyte. Such a file is neither read nor rewritten.
+inline constexpr std::size_t kMaxSettingsFileSize = std::size_t{1} << 20;
+bool isSettingsText(std::string_view bytes);
+
 // Reads a settings file into the boxes and the excluded words. Each entry's
 // Mod box takes the first character of its Mod line; the value box takes the
 // value line only for the codes 1, 2 and 3 and otherwise keeps its text,
@@ -36,6 +43,7 @@ std::string rewriteSettings(const TextLines& old, const SettingsBoxes& boxes,
 
 // Rewrites the settings file at `path` in place. The new file is written
 // beside it and renamed over it, so a failure leaves the old file as it was.
+// A file that cannot be read as settings is left as it is and reported.
 WriteResult writeSettingsFile(const std::filesystem::path& path, const SettingsBoxes& boxes,
                               const ExcludedWordList& excludedWords);
 

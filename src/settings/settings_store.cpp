@@ -11,6 +11,7 @@
 
 #include "form/shared_state.h"
 #include "form/tform1.h"
+#include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/qt_text.h"
@@ -106,10 +107,21 @@ void SettingsStore::SettingsApplier() {
 void SettingsStore::readFile() {
     SettingsState& settings = state_.settings;
     if (!isRegularFile(settings.SettingsFileName)) return;
-    const std::optional<std::string> bytes = readFileBytes(settings.SettingsFileName);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(settings.SettingsFileName, error);
+    const bool tooLarge = !error && size > kMaxSettingsFileSize;
+    const std::optional<std::string> bytes =
+        tooLarge ? std::optional<std::string>("") : readFileBytes(settings.SettingsFileName);
     if (!bytes) {
         dialogs_.message(&form_, QString::fromStdString(settings.SettingsFileName + ": " +
                                                         std::strerror(errno)));
+        return;
+    }
+    if (tooLarge || !isSettingsText(*bytes)) {
+        // Nothing is read from it, and nothing is written to it at exit.
+        settings.SettingsFileFound = false;
+        problems_.push_back("Kan ej l\xE4sa inifilen " +
+                            cp1252FromUtf8Lossy(settings.SettingsFileName));
         return;
     }
     settings.SettingsFileFound = true;
@@ -123,7 +135,7 @@ void SettingsStore::readFile() {
 }
 
 void SettingsStore::applyScreenTextHeight(const std::string& value) {
-    const std::optional<int> height = parseWholeNumber(value);
+    const std::optional<int> height = parseWholeNumberIn(value, kScreenLengthRange);
     if (!height) {
         problems_.push_back(invalidNumberMessage(SettingsEntry::ScreenTextHeight, value));
         return;

@@ -66,8 +66,8 @@ void decodeFont(const SettingsBoxes& boxes, const FontState& fonts, DecodedSetti
     if (out.xdvngMode) out.scriptFont.charset = 2;
 
     const std::string size = valueOf(boxes, SettingsEntry::FontSize);
-    const std::optional<int> points = parseWholeNumber(size);
-    if (points && *points > 0) {
+    const std::optional<int> points = parseWholeNumberIn(size, kFontSizeRange);
+    if (points) {
         out.mainFont.size = *points;
     } else {
         out.problems.push_back(invalidNumberMessage(SettingsEntry::FontSize, size));
@@ -87,23 +87,37 @@ void decodeFont(const SettingsBoxes& boxes, const FontState& fonts, DecodedSetti
 std::optional<double> decodeScale(const SettingsBoxes& boxes, SettingsEntry entry,
                                   std::vector<std::string>& problems) {
     const std::string text = valueOf(boxes, entry);
-    const std::optional<double> scale = parseDecimalNumber(text);
-    if (scale && *scale > 0) return scale;
+    const std::optional<double> scale = parseDecimalNumberIn(text, kScaleRange);
+    if (!scale) problems.push_back(invalidNumberMessage(entry, text));
+    return scale;
+}
+
+// A whole-number print value as the panel takes it, or nothing (and a
+// message) when it is not one in `range`. A blank line count is kept blank.
+std::optional<std::string> decodePrintNumber(const SettingsBoxes& boxes, SettingsEntry entry,
+                                             WholeRange range, std::vector<std::string>& problems) {
+    const std::string text = valueOf(boxes, entry);
+    if (entry == SettingsEntry::LinesPerPage && trimmed(text).empty()) return text;
+    if (parseWholeNumberIn(text, range)) return text;
     problems.push_back(invalidNumberMessage(entry, text));
     return std::nullopt;
 }
 
-PrintLayoutSettings decodePrintLayout(const SettingsBoxes& boxes) {
+PrintLayoutSettings decodePrintLayout(const SettingsBoxes& boxes,
+                                      std::vector<std::string>& problems) {
+    using E = SettingsEntry;
     PrintLayoutSettings print;
-    print.textWidth = valueOf(boxes, SettingsEntry::TextWidth);
-    print.leftMargin = valueOf(boxes, SettingsEntry::LeftMargin);
-    print.topMargin = valueOf(boxes, SettingsEntry::TopMargin);
-    print.linesPerPage = valueOf(boxes, SettingsEntry::LinesPerPage);
-    print.lineSpacing = valueOf(boxes, SettingsEntry::LineSpacing);
-    if (const std::optional<double> spacing = parseDecimalNumber(print.lineSpacing)) {
+    print.textWidth = decodePrintNumber(boxes, E::TextWidth, kScreenLengthRange, problems);
+    print.leftMargin = decodePrintNumber(boxes, E::LeftMargin, kScreenLengthRange, problems);
+    print.topMargin = decodePrintNumber(boxes, E::TopMargin, kScreenLengthRange, problems);
+    const std::string spacingText = valueOf(boxes, E::LineSpacing);
+    if (const auto spacing = parseDecimalNumberIn(spacingText, kLineSpacingRange)) {
         print.lineSpacing = formatDecimalComma(*spacing);
+    } else {
+        problems.push_back(invalidNumberMessage(E::LineSpacing, spacingText));
     }
-    print.pageNumbers = valueOf(boxes, SettingsEntry::PageNumbers) == "1";
+    print.linesPerPage = decodePrintNumber(boxes, E::LinesPerPage, kLineCountRange, problems);
+    print.pageNumbers = valueOf(boxes, E::PageNumbers) == "1";
     return print;
 }
 
@@ -167,7 +181,7 @@ DecodedSettings decodeSettings(const SettingsBoxes& boxes, const std::string& st
     decodeFont(boxes, fonts, out);
     out.scaleHor = decodeScale(boxes, SettingsEntry::ScaleHor, out.problems);
     out.scaleVert = decodeScale(boxes, SettingsEntry::ScaleVert, out.problems);
-    out.print = decodePrintLayout(boxes);
+    out.print = decodePrintLayout(boxes, out.problems);
 
     const std::string document = optionalPath(boxes, SettingsEntry::StartDocument, startFolder);
     if (!document.empty() && isRegularFile(document)) {

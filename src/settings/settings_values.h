@@ -40,16 +40,18 @@ bool isRichTextDocumentName(const std::string& path);
 // 9th characters ("VernikCyr1").
 bool isCyrillicFontName(std::string_view name);
 
-// The message for an entry whose value is not a number it can use.
+// The message for an entry whose value is not a number it can use, or one
+// outside its range.
 std::string invalidNumberMessage(SettingsEntry entry, std::string_view value);
 
-// The print values as the text-area panel takes them.
+// The print values as the text-area panel takes them; nothing for a value
+// that is not a number in its range, which leaves the panel's field as it is.
 struct PrintLayoutSettings {
-    std::string textWidth;
-    std::string leftMargin;
-    std::string topMargin;
-    std::string lineSpacing;  // with a decimal comma
-    std::string linesPerPage;
+    std::optional<std::string> textWidth;
+    std::optional<std::string> leftMargin;
+    std::optional<std::string> topMargin;
+    std::optional<std::string> lineSpacing;   // with a decimal comma
+    std::optional<std::string> linesPerPage;  // may be blank: none given
     bool pageNumbers = false;
 };
 

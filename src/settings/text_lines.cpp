@@ -6,23 +6,17 @@ TextLines splitTextLines(std::string_view bytes) {
     TextLines file;
     while (!bytes.empty()) {
         TextLine line;
-        const std::size_t newline = bytes.find('\n');
-        if (newline == std::string_view::npos) {
+        const std::size_t stop = bytes.find_first_of("\r\n");
+        if (stop == std::string_view::npos) {
             line.text.assign(bytes);
             bytes = {};
-            if (!line.text.empty() && line.text.back() == '\r') {
-                line.text.pop_back();
-                line.end = "\r";
-            }
         } else {
-            std::string_view text = bytes.substr(0, newline);
-            line.end = "\n";
-            if (!text.empty() && text.back() == '\r') {
-                text.remove_suffix(1);
-                line.end = "\r\n";
-            }
-            line.text.assign(text);
-            bytes.remove_prefix(newline + 1);
+            line.text.assign(bytes.substr(0, stop));
+            const bool crlf =
+                bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n';
+            const std::size_t endLength = crlf ? 2 : 1;
+            line.end.assign(bytes.substr(stop, endLength));
+            bytes.remove_prefix(stop + endLength);
         }
         file.lines.push_back(std::move(line));
     }

@@ -29,7 +29,7 @@ struct TextLines {
     }
 };
 
-// Splits bytes at LF and CR LF; a CR at the very end also ends the last line.
+// Splits bytes at line ends: CR LF, LF, or a CR alone.
 TextLines splitTextLines(std::string_view bytes);
 
 // The bytes of the lines, each followed by its own end.

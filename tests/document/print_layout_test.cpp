@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vernik {
 namespace {
 
@@ -87,6 +89,70 @@ TEST(PrintLayout, PositionsOfLinesAndPageNumber) {
     EXPECT_EQ(pageNumberPosition({4961, 7016}, 13, 6.5), (PrintPoint{2481, 7016 - 85}));
 }
 
+// Values that no field lets through still give positions and answers
+// without overflow: far-off points are held at the ends of int.
+TEST(PrintLayout, ExtremeValuesStayWithinInt) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    for (const auto& [x, rounded] : {std::pair{2.5, 3},
+                                     {-2.5, -3},
+                                     {1e300, kMax},
+                                     {-1e300, kMin},
+                                     {kInf, kMax},
+                                     {-kInf, kMin},
+                                     {kNaN, 0}}) {
+        EXPECT_EQ(nearest(x), rounded) << x;
+    }
+
+    struct Position {
+        int k, textHeight, left, top;
+        double spacing, hor, vert;
+        PrintPoint at;
+    };
+    const Position positions[] = {
+        {1, 100, 0, 40, 10000000000.0, 6.5, 6.5, {0, kMax}},
+        {kMax, kMax, kMax, kMax, 1e300, 1e300, 1e300, {kMax, kMax}},
+        {1, 100, kMin, -400000000, 1.0, 6.5, 6.5, {kMin, kMin + 100}},
+        {1, 100, 0, 0, kNaN, kNaN, kInf, {0, 0}},  // what is not a number counts as 0
+    };
+    for (const Position& p : positions) {
+        TextAreaValues area;
+        area.leftMargin = p.left;
+        area.topMargin = p.top;
+        area.lineSpacing = p.spacing;
+        EXPECT_EQ(linePosition(p.k, p.textHeight, area, {p.hor, p.vert}), p.at)
+            << p.spacing << " " << p.top;
+    }
+    EXPECT_EQ(pageNumberPosition({kMax, kMin}, kMax, 1e300), (PrintPoint{1073741824, kMin}));
+
+    struct Tall {
+        int top, lines;
+        double scale, spacing;
+        bool pageNumbers, tall;
+    };
+    const Tall talls[] = {
+        {-400000000, 30, 6.5, 1.0, true, false},  // the margin gives room beyond any page
+        {kMax, 1, 6.5, 1.0, false, true},
+        {0, 0, 1e308, 10.0, false, false},  // no lines: nothing to fit
+        {0, 0, 1e308, 10.0, true, true},    // but the page number is one line
+        {10, kMax, 6.5, 1e300, true, true},
+        {10, 30, kNaN, 1.0, true, false},
+    };
+    for (const Tall& t : talls) {
+        EXPECT_EQ(tooTall(13, t.scale, t.spacing, t.lines, t.top, 7000, t.pageNumbers), t.tall)
+            << t.top << " " << t.lines << " " << t.scale;
+    }
+    EXPECT_TRUE(tooWide(kMax, kMax, 1e300, 4800));
+    EXPECT_FALSE(tooWide(0, 750, kNaN, 4800));
+
+    // The last sheet of a range that ends at the largest line number.
+    EXPECT_EQ(sheetsOf({kMax - 3, kMax}, kMax), (std::vector<LineRange>{{kMax - 3, kMax}}));
+    EXPECT_EQ(linesOfPages(kMax, kMax, kMax, kMax), (LineRange{kMax, kMax}));
+    EXPECT_EQ(pageCount(kMax, 1), kMax);
+}
+
 TEST(PrintLayout, ReadsTheFieldsOrNamesTheFirstBadOne) {
     const TextAreaTexts good{"750", "0", "10", "1,5", "30", "400"};
     const TextAreaReading read = readTextArea(good);
@@ -99,6 +165,12 @@ TEST(PrintLayout, ReadsTheFieldsOrNamesTheFirstBadOne) {
     TextAreaTexts noLines = good;
     noLines.linesPerPage = "";
     EXPECT_EQ(readTextArea(noLines).area->linesPerPage, 0);
+
+    // The ends of each range are taken.
+    const TextAreaReading widest = readTextArea({"10000", "10000", "0", "100", "10000", "0"});
+    ASSERT_TRUE(widest.area) << widest.problem;
+    EXPECT_DOUBLE_EQ(widest.area->lineSpacing, 100);
+    EXPECT_DOUBLE_EQ(readTextArea({"0", "0", "10000", "0,1", "1", "10000"}).area->lineSpacing, 0.1);
 
     struct Case {
         std::string TextAreaTexts::*field;
@@ -115,6 +187,18 @@ TEST(PrintLayout, ReadsTheFieldsOrNamesTheFirstBadOne) {
         {&TextAreaTexts::lineSpacing, "0", "Ogiltigt tal i Radavst\xE5nd: 0"},
         {&TextAreaTexts::lineSpacing, "-1", "Ogiltigt tal i Radavst\xE5nd: -1"},
         {&TextAreaTexts::lineSpacing, "ett", "Ogiltigt tal i Radavst\xE5nd: ett"},
+        // Numbers outside what a page can need.
+        {&TextAreaTexts::lineSpacing, "10000000000", "Ogiltigt tal i Radavst\xE5nd: 10000000000"},
+        {&TextAreaTexts::lineSpacing, "100,5", "Ogiltigt tal i Radavst\xE5nd: 100,5"},
+        {&TextAreaTexts::lineSpacing, "0,05", "Ogiltigt tal i Radavst\xE5nd: 0,05"},
+        {&TextAreaTexts::topMargin, "-400000000",
+         "Ogiltigt tal i \xD6vre marg i pixels: -400000000"},
+        {&TextAreaTexts::topMargin, "10001", "Ogiltigt tal i \xD6vre marg i pixels: 10001"},
+        {&TextAreaTexts::leftMargin, "-1", "Ogiltigt tal i V marg i pixels: -1"},
+        {&TextAreaTexts::textWidth, "2000000", "Ogiltigt tal i Textbredd i pixels: 2000000"},
+        {&TextAreaTexts::linesPerPage, "10001", "Ogiltigt tal i Antal rader: 10001"},
+        {&TextAreaTexts::linesPerPage, "-3", "Ogiltigt tal i Antal rader: -3"},
+        {&TextAreaTexts::boxHeight, "-400", "Ogiltigt tal i Textruteh\xF6jd i pixels: -400"},
     };
     for (const Case& c : cases) {
         TextAreaTexts texts = good;

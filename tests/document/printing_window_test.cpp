@@ -85,7 +85,7 @@ TEST_F(PrintingTest, PagesHoldTheirLinesPerPage) {
         {41, "0", "20", {numbered(1, 20), numbered(21, 40), numbered(41, 41)}},
         {3, "", "20", {numbered(1, 3)}},
         {3, "0", "0", {numbered(1, 1), numbered(2, 2), numbered(3, 3)}},
-        {2, "-5", "-1", {numbered(1, 1), numbered(2, 2)}},
+        {2, "0", "-1", {numbered(1, 1), numbered(2, 2)}},  // a Radantal out of range is none
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.lines << " lines, Antal rader \"" << c.perPage
@@ -226,6 +226,10 @@ TEST_F(PrintingTest, BadValuesGiveOneMessageNamingTheField) {
         {&TForm1::EditPW5, "0", "Ogiltigt tal i Radavstånd: 0"},
         {&TForm1::EditPW5, "-2", "Ogiltigt tal i Radavstånd: -2"},
         {&TForm1::EditPW6, "hög", "Ogiltigt tal i Textrutehöjd i pixels: hög"},
+        // Numbers beyond what a page can need.
+        {&TForm1::EditPW5, "10000000000", "Ogiltigt tal i Radavstånd: 10000000000"},
+        {&TForm1::EditPW3, "-400000000", "Ogiltigt tal i Övre marg i pixels: -400000000"},
+        {&TForm1::EditPW4, "20000", "Ogiltigt tal i Antal rader: 20000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

@@ -167,6 +167,9 @@ TEST(RtfCodec, FormattedTextSurvivesWriteAndRead) {
             ASSERT_EQ(rtf[i - 1], '\r') << "bare LF at " << i;
         }
     }
+    // A run in no font of the table stays in none, not in the first font.
+    const RtfDocument noFont = build({arial}, {}, "arial [f-1]none");
+    EXPECT_TRUE(readRtf(writeRtf(noFont)) == noFont) << writeRtf(noFont);
 }
 
 TEST(RtfCodec, ChoosesTheCharacterSetThatHoldsTheText) {
@@ -222,6 +225,7 @@ TEST(RtfCodec, ReadsFilesAsWordProcessorsWriteThem) {
         {"\\plain, \\pard and alignment",
          "{\\rtf1\\pard\\qc\\b\\fs28 Title\\par\\pard\\plain text\\par\\qr right\\par}",
          "<c>[b fs28]Title|text|<r>right"},
+        {"a paragraph separator as a character", "{\\rtf1 a\\u8233?b}", "a|b"},
         {"table cells and rows",
          "{\\rtf1\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row c\\intbl\\cell\\row}",
          "a\tb|c"},
@@ -235,7 +239,8 @@ TEST(RtfCodec, ReadsFilesAsWordProcessorsWriteThem) {
         {"cut off in \\u", "{\\rtf1 x\\u1", "x"},
         {"cut off after a backslash", "{\\rtf1 x\\", "x"},
         {"cut off in \\bin", "{\\rtf1 x\\bin99 ab", "x"},
-        {"not a rich-text file", "Hello\r\n\xe5ttio\nrader\r", "[fs0]Hello|[fs0]åttio|[fs0]rader"},
+        {"not a rich-text file", "Hel\x01lo\r\n\xe5ttio\nrader\r",
+         "[fs0]Hello|[fs0]åttio|[fs0]rader"},
     };
     for (const Reading& c : cases) {
         SCOPED_TRACE(c.what);

@@ -234,6 +234,102 @@ TEST(SettingsFile, BadInputIsReadWithoutHarm) {
     EXPECT_EQ(readBytes("").boxes[E::FontSize].value, "14");
 }
 
+TEST(SettingsFile, LineEndsAreCrLfLfOrALoneCr) {
+    const struct {
+        std::string bytes;
+        Lines texts;
+        Lines ends;
+        std::string newLineEnd;
+    } cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}, {"\r\n", "\r\n"}, "\r\n"},
+        {"a\nb", {"a", "b"}, {"\n", ""}, "\n"},
+        {"a\rb\r", {"a", "b"}, {"\r", "\r"}, "\r"},
+        {"a\r\r\nb\n\rc", {"a", "", "b", "", "c"}, {"\r", "\r\n", "\n", "\r", ""}, "\r"},
+        {"\n\n", {"", ""}, {"\n", "\n"}, "\n"},
+        {"utan slut", {"utan slut"}, {""}, "\r\n"},
+        {"", {}, {}, "\r\n"},
+    };
+    for (const auto& c : cases) {
+        const TextLines split = splitTextLines(c.bytes);
+        Lines texts, ends;
+        for (const TextLine& l : split.lines) {
+            texts.push_back(l.text);
+            ends.push_back(l.end);
+        }
+        EXPECT_EQ(texts, c.texts) << c.bytes;
+        EXPECT_EQ(ends, c.ends) << c.bytes;
+        EXPECT_EQ(split.newLineEnd, c.newLineEnd) << c.bytes;
+        EXPECT_EQ(joinTextLines(split.lines), c.bytes);
+    }
+}
+
+// Files written with a lone CR after each line, and short files whose last
+// line ends in one, read as the same entries and come back unchanged.
+TEST(SettingsFile, CrLineEndsReadAndRewriteInPlace) {
+    std::string cr;
+    for (const std::string& text : fullFile()) cr += text + "\r";
+    const ReadFile read = readBytes(cr);
+    const ReadFile fromCrLf = readBytes(crlf(fullFile()));
+    for (std::size_t i = 0; i < kSettingsEntryCount; ++i) {
+        EXPECT_EQ(read.boxes.entries[i].mod, fromCrLf.boxes.entries[i].mod) << i;
+        EXPECT_EQ(read.boxes.entries[i].value, fromCrLf.boxes.entries[i].value) << i;
+    }
+    EXPECT_EQ(read.words, fromCrLf.words);
+    EXPECT_EQ(rewrite(cr, read), cr);  // no growth at exit
+
+    // A short LF file whose last line ends in a lone CR: the lines written
+    // after it take the file's LF, and every entry reads back in its place.
+    Lines shortFile = fullFile();
+    shortFile.resize(43);
+    std::string bytes;
+    for (const std::string& text : shortFile) bytes += text + "\n";
+    bytes += "1 Bytes per rad\n16\r";
+    ReadFile shortRead = readBytes(bytes);
+    EXPECT_EQ(shortRead.boxes[E::BytesPerLine].value, "16");
+    const std::string written = rewrite(bytes, shortRead);
+    EXPECT_TRUE(written.starts_with(bytes + std::string(kExcludedHeading) + "\n"));
+    const ReadFile again = readBytes(written);
+    EXPECT_EQ(again.boxes[E::BytesPerLine].value, "16");
+    EXPECT_EQ(again.boxes[E::ScreenTextHeight].mod, shortRead.boxes[E::ScreenTextHeight].mod);
+    EXPECT_EQ(splitTextLines(written).count(), kLastLayoutLine);
+    EXPECT_EQ(rewrite(written, again), written);
+
+    // An empty line written after a lone CR would join it as one CR LF.
+    bytes = "1\n2\n3\n4\n5\n1\r";
+    ReadFile five = readBytes(bytes);
+    five.boxes[E::Lexicon1Folder] = {"1", ""};
+    const TextLines lines = splitTextLines(rewrite(bytes, five));
+    EXPECT_EQ(lines.count(), kLastLayoutLine);
+    EXPECT_EQ(lines.text(7, "x"), "");
+}
+
+TEST(SettingsFile, OnlyEightBitTextOfASettingsFileSizeIsTaken) {
+    const struct {
+        std::string bytes;
+        bool taken;
+    } cases[] = {
+        {crlf(fullFile()), true},
+        {"", true},
+        {std::string("Vernik\0 fri\0 text\r\n", 19), true},  // a few NUL bytes are data
+        {std::string("a\0b\0\r\0", 6), false},               // UTF-16 without a mark
+        {"\xFF\xFE"
+         "a",
+         false},  // UTF-16 little-endian
+        {"\xFE\xFF"
+         "a",
+         false},                                  // UTF-16 big-endian
+        {std::string("\0\0\xFE\xFF", 4), false},  // UTF-32 big-endian
+        {"\xEF\xBB\xBF"
+         "Vernik\r\n",
+         true},  // a UTF-8 mark sits in free text
+        {std::string(kMaxSettingsFileSize, 'x'), true},
+        {std::string(kMaxSettingsFileSize + 1, 'x'), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isSettingsText(c.bytes), c.taken) << c.bytes.substr(0, 12);
+    }
+}
+
 class SettingsFileOnDisk : public ::testing::Test {
   protected:
     WriteResult writeChanged(const std::filesystem::path& path) {
@@ -258,6 +354,14 @@ TEST_F(SettingsFileOnDisk, RewritesTheFileInPlace) {
     for (int n = 47; n <= 56; ++n) line(expected, n) = "";
     EXPECT_EQ(TestFolder::read(path), crlf(expected));
     EXPECT_EQ(filesInFolder(), 1);
+}
+
+TEST_F(SettingsFileOnDisk, AFileThatIsNotSettingsIsNeverWritten) {
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : original) utf16 += std::string{c, '\0'};
+    const auto path = folder.write("Vernik.ini", utf16);
+    EXPECT_FALSE(writeChanged(path).ok());
+    EXPECT_EQ(TestFolder::read(path), utf16);
 }
 
 TEST_F(SettingsFileOnDisk, ReadOnlyFolderLeavesTheOldFile) {

@@ -92,15 +92,29 @@ TEST_F(SettingsWindowTest, UnreadableNumbersAreNamedAndTheRestIsApplied) {
     writeSettings("Vernik.ini", {{E::FontName, changed("Arial")},
                                  {E::FontSize, changed("stor")},
                                  {E::ScaleVert, changed("sex")},
+                                 {E::ScaleHor, changed("100000")},
+                                 {E::TopMargin, changed("-400000000")},
+                                 {E::LineSpacing, changed("10000000000")},
+                                 {E::LinesPerPage, changed("0")},
+                                 {E::TextWidth, changed("600")},
                                  {E::ScreenTextHeight, changed("h\xF6g")}});
     start();
     EXPECT_TRUE(form().Edit3->isVisible());
     EXPECT_EQ(form().Edit3->text(),
               "Ogiltigt tal i Skärmtexthöjd: hög; Ogiltigt tal i Fontstorlek: stor; "
-              "Ogiltigt tal i SkalaVert: sex");
+              "Ogiltigt tal i SkalaHor: 100000; Ogiltigt tal i SkalaVert: sex; "
+              "Ogiltigt tal i Övre marginal i pixels: -400000000; "
+              "Ogiltigt tal i Radavstånd: 10000000000");
     EXPECT_EQ(state().fonts.MainFont.name, "Arial");
+    EXPECT_DOUBLE_EQ(ws().ScaleHor, 6.5);
     EXPECT_DOUBLE_EQ(ws().ScaleVert, 6.5);
     EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
+    // Values out of range leave the text-area fields as they were; the others are taken.
+    EXPECT_EQ(form().EditPW3->text(), "10");
+    EXPECT_EQ(form().EditPW5->text(), "1");
+    EXPECT_EQ(form().EditPW4->text(), "0");
+    EXPECT_EQ(form().EditPW1->text(), "600");
+    EXPECT_EQ(form().RichEdit2->width(), 600);
 }
 
 // A start document whose Mod code is not read is emptied by the reader (engine tests).
@@ -218,11 +232,43 @@ TEST_F(SettingsWindowTest, ExitThatCannotWriteSaysSoAndKeepsTheFile) {
 TEST_F(SettingsWindowTest, BadSettingsFileStartsWithTheDefaults) {
     std::string garbage;
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 37) % 256);
-    folder.write("Vernik.ini", garbage + std::string(1 << 20, 'x') + "\n\n\n");
+    const std::string ini = writeSettings("Vernik.ini", {{E::FontName, changed("Arial")}});
     start();
-    EXPECT_TRUE(settings().SettingsFileFound);
-    EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
-    EXPECT_EQ(state().fonts.MainFont.name, "MS Sans Serif");
+    EXPECT_EQ(state().fonts.MainFont.name, "Arial");
+    program.reset();
+
+    // A settings file in UTF-16, or one far larger than settings can be, is
+    // neither read nor written at exit; the message bar names it.
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : crlfBytes(settingsLines({{E::FontName, changed("Tahoma")}})))
+        utf16 += std::string{c, '\0'};
+    for (const std::string& bytes : {utf16, garbage + std::string(1 << 20, 'x') + "\n\n\n"}) {
+        folder.write("Vernik.ini", bytes);
+        start();
+        EXPECT_FALSE(settings().SettingsFileFound);
+        EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
+        EXPECT_EQ(state().fonts.MainFont.name, "MS Sans Serif");
+        EXPECT_EQ(form().Edit3->text(), "Kan ej läsa inifilen " + QString::fromStdString(ini));
+        form().close();
+        EXPECT_EQ(TestFolder::read(ini), bytes);
+        program.reset();
+    }
+}
+
+// A lone CR ends a line: such a file is read, and at exit written back as it was.
+TEST_F(SettingsWindowTest, SettingsFileWithCrLineEnds) {
+    std::string cr;
+    for (const std::string& line : settingsLines(
+             {{E::FontName, changed("Arial")}, {E::ScreenTextHeight, changed("300")}}, {"the"}))
+        cr += line + "\r";
+    const std::string ini = path("Vernik.ini");
+    folder.write("Vernik.ini", cr);
+    start();
+    EXPECT_EQ(state().fonts.MainFont.name, "Arial");
+    EXPECT_EQ(form().RichEdit2->height(), 300);
+    EXPECT_EQ(settings().ExcludedWords[0], "the");
+    form().close();
+    EXPECT_EQ(TestFolder::read(ini), cr);
 }
 
 }  // namespace

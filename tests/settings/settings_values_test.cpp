@@ -125,15 +125,89 @@ TEST_F(DecodeSettings, UnreadableNumbersAreNamedAndTheRestStillCounts) {
     boxes[E::FontColour].value = "";
     boxes[E::ScaleHor].value = "6,5x";
     boxes[E::FontName].value = "Arial";
+    boxes[E::TopMargin].value = "10 px";
     const DecodedSettings d = decode();
     EXPECT_EQ(d.problems, (std::vector<std::string>{
                               "Ogiltigt tal i Fontstorlek: stor",
-                              "Ogiltigt tal i Fontf\xE4rg: ", "Ogiltigt tal i SkalaHor: 6,5x"}));
+                              "Ogiltigt tal i Fontf\xE4rg: ", "Ogiltigt tal i SkalaHor: 6,5x",
+                              "Ogiltigt tal i \xD6vre marginal i pixels: 10 px"}));
     EXPECT_EQ(d.mainFont.size, 11);
     EXPECT_EQ(d.mainFont.colour, 42);
     EXPECT_FALSE(d.scaleHor.has_value());
     EXPECT_EQ(d.scaleVert, 6.5);
     EXPECT_EQ(d.mainFont.name, "Arial");
+    EXPECT_FALSE(d.print.topMargin.has_value());
+    EXPECT_EQ(d.print.textWidth, "680");
+}
+
+// Each number is taken only within the range a user can need; outside it the
+// entry is named and its value is not used.
+TEST_F(DecodeSettings, NumbersOutsideTheirRangeAreNamedAndNotUsed) {
+    const auto unused = [](const DecodedSettings& d, E entry) {
+        switch (entry) {
+            case E::FontSize:
+                return d.mainFont.size == FontState{}.MainFont.size;
+            case E::ScaleHor:
+                return !d.scaleHor.has_value();
+            case E::ScaleVert:
+                return !d.scaleVert.has_value();
+            case E::TextWidth:
+                return !d.print.textWidth.has_value();
+            case E::LeftMargin:
+                return !d.print.leftMargin.has_value();
+            case E::TopMargin:
+                return !d.print.topMargin.has_value();
+            case E::LineSpacing:
+                return !d.print.lineSpacing.has_value();
+            case E::LinesPerPage:
+                return !d.print.linesPerPage.has_value();
+            default:
+                return false;
+        }
+    };
+    const struct {
+        E entry;
+        const char* value;
+        bool used;
+    } cases[] = {
+        {E::LineSpacing, "10000000000", false},
+        {E::LineSpacing, "0", false},
+        {E::LineSpacing, "0,1", true},
+        {E::LineSpacing, "100", true},
+        {E::TopMargin, "-400000000", false},
+        {E::TopMargin, "10000", true},
+        {E::TopMargin, "10001", false},
+        {E::LeftMargin, "-20", false},
+        {E::TextWidth, "0", true},
+        {E::TextWidth, "99999", false},
+        {E::LinesPerPage, "10000", true},
+        {E::LinesPerPage, "10001", false},
+        {E::LinesPerPage, "-1", false},
+        {E::LinesPerPage, " ", true},
+        {E::ScaleVert, "1e308", false},
+        {E::ScaleVert, "100000000000000000000", false},
+        {E::ScaleVert, "100,1", false},
+        {E::ScaleHor, "0,09", false},
+        {E::ScaleHor, "0,1", true},
+        {E::FontSize, "0", false},
+        {E::FontSize, "1001", false},
+        {E::FontSize, "1000", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(layoutOf(c.entry).label) + ": " + c.value);
+        SettingsBoxes given = SettingsBoxes::builtIn();
+        given[c.entry].value = c.value;
+        const DecodedSettings d = decodeSettings(given, folder.str(), fonts);
+        if (c.used) {
+            EXPECT_TRUE(d.problems.empty());
+            EXPECT_FALSE(unused(d, c.entry));
+        } else {
+            EXPECT_EQ(d.problems, std::vector<std::string>{invalidNumberMessage(c.entry, c.value)});
+            EXPECT_TRUE(unused(d, c.entry));
+        }
+    }
+    EXPECT_EQ(invalidNumberMessage(E::LineSpacing, "10000000000"),
+              "Ogiltigt tal i Radavst\xE5nd: 10000000000");
 }
 
 TEST_F(DecodeSettings, StartDocumentOnlyWhenTheFileExists) {
