@@ -127,8 +127,12 @@ bool isHeaderEntry(std::string_view headword) {
     return headword.starts_with("00database") || headword.starts_with("00-database");
 }
 
-bool hasLetterFile(char letter) {
-    return letter != '\0' && kLetterSequence.find(letter) != std::string_view::npos;
+// A letter file can hold a headword of a letter in its sequence that sorts
+// before the end-of-file sentinel ("bÿÿÿ" would end the file early).
+bool fitsALetterFile(char letter, std::string_view headwordLine) {
+    static const CollationRank rank = identityCollationRank();
+    return letter != '\0' && kLetterSequence.find(letter) != std::string_view::npos &&
+           compareHeadwordLines(headwordLine, sentinelLine(letter), rank) < 0;
 }
 
 // The lexicon entries, one per headword, in index order.
@@ -148,7 +152,7 @@ class EntryCollector {
             return;
         }
         const char letter = initialLetter(*headword);
-        if (!hasLetterFile(letter)) {
+        if (!fitsALetterFile(letter, "." + *headword)) {
             ++counts_.withoutLetterFile;
             return;
         }

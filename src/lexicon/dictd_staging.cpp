@@ -14,7 +14,7 @@ namespace vernik {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr std::size_t kBufferSize = 64 * 1024;
 
 fs::path parentOf(const fs::path& folder) {
     return folder.has_parent_path() ? folder.parent_path() : fs::path(".");

@@ -112,6 +112,7 @@ const std::vector<DictdDefinition> kDictionary = {
     {"βeta", "βeta\nbeta\n"},
     {"'s", "'s\nis\n"},
     {"0-9", "0-9\ndigits\n"},
+    {"bÿÿÿa", "bÿÿÿa\nafter the end\n"},
     {"ål", "ål /oːl/\neel\n"},
     {"Ålderman", "Ålderman\nalderman\n"},
     {"ärta", "ärta\npea\n"},
@@ -177,7 +178,7 @@ TEST_F(DictdImportTest, WritesWholeLetterFilesThatTheLookupReads) {
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.headerEntries, 2u);
     EXPECT_EQ(result.withoutCp1252, 2u);      // kaŝo, βeta
-    EXPECT_EQ(result.withoutLetterFile, 2u);  // 's, 0-9
+    EXPECT_EQ(result.withoutLetterFile, 3u);  // 's, 0-9, bÿÿÿa (past the sentinel)
     EXPECT_EQ(result.mergedDuplicates, 1u);   // the second bok
     EXPECT_EQ(result.imported, 21u);
     EXPECT_EQ(result.droppedCharacters, 1u);  // the coffee cup
@@ -249,14 +250,14 @@ const struct {
      edit("sv.dict.dz", [](auto& b) { b[b.size() - 6] ^= 0x55; }),
      {"sv.dict.dz", "damaged"}},
     {"not gzip", edit("sv.dict.dz", [](auto& b) { b = "x\ny\n"; }), {"sv.dict.dz", "damaged"}},
-    {"two fields", appendIndexLine("abuse\tA\n"), {"sv.index", "line 29", "abuse"}},
-    {"bad digit", appendIndexLine("abuse\tA!\tB\n"), {"sv.index", "line 29"}},
+    {"two fields", appendIndexLine("abuse\tA\n"), {"sv.index", "line 30", "abuse"}},
+    {"bad digit", appendIndexLine("abuse\tA!\tB\n"), {"sv.index", "line 30"}},
     {"offset past the end",
      appendIndexLine("abuse\tZZZ\tB\n"),
-     {"sv.index", "line 29", "points past the end", "sv.dict.dz"}},
+     {"sv.index", "line 30", "points past the end", "sv.dict.dz"}},
     {"length past the end",
      appendIndexLine("abuse\tA\tZZZ\n"),
-     {"sv.index", "line 29", "points past the end"}},
+     {"sv.index", "line 30", "points past the end"}},
     {"empty index", edit("sv.index", [](auto& b) { b.clear(); }), {"sv.index", "no entries"}},
     // 8 MB of zeros pack to 8 KB: far more than text ever unpacks to.
     {"decompression bomb",
