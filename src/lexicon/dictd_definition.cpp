@@ -94,17 +94,6 @@ Heading splitPronunciation(std::string_view line) {
     return {trimBlanks(line.substr(0, open)), true};
 }
 
-// The first line of a definition usually repeats the headword, often with a
-// pronunciation: "abuse /əbjuːz/". Some entries write the headword unlike
-// their index key ("lika ... som" for "lika som", "‐bar" for "bar"); a
-// pronunciation marks those as the heading too. `line` is normalized UTF-8.
-bool isHeadingLine(std::string_view line, std::string_view headword) {
-    const Heading heading = splitPronunciation(line);
-    if (heading.pronounced) return true;
-    const auto word = cp1252FromUtf8(heading.word);
-    return word && equalIgnoringCase(*word, headword);
-}
-
 // "2. missbruk" to "missbruk"; "1.5 kg" stays as it is.
 std::string_view withoutSenseNumber(std::string_view line) {
     std::size_t digits = 0;
@@ -164,8 +153,12 @@ std::optional<std::string> lexiconHeadword(std::string_view utf8) {
     return cutTo(trimBlanks(*converted), kHeadwordLength);
 }
 
-DefinitionLines alternativesOfDefinition(std::string_view headword, std::string_view definition) {
-    DefinitionLines out;
+// The first line of a definition usually repeats the headword, often with a
+// pronunciation: "abuse /əbjuːz/". Some entries write the headword unlike
+// their index key ("lika ... som" for "lika som", "‐bar" for "bar"); a
+// pronunciation marks those as the heading too.
+ParsedDefinition parseDefinition(std::string_view definition) {
+    ParsedDefinition out;
     bool first = true;
     while (!definition.empty()) {
         const std::size_t end = definition.find('\n');
@@ -173,11 +166,28 @@ DefinitionLines alternativesOfDefinition(std::string_view headword, std::string_
         definition.remove_prefix(end == std::string_view::npos ? definition.size() : end + 1);
         const std::string text = normalized(line);
         if (trimBlanks(text).empty()) continue;
-        const bool heading = first && isHeadingLine(text, headword);
+        if (!first) {
+            addAlternativesOfLine(text, out.rest);
+            continue;
+        }
         first = false;
-        if (!heading) addAlternativesOfLine(text, out);
+        const Heading heading = splitPronunciation(text);
+        out.firstLinePronounced = heading.pronounced;
+        // A longer word can equal no headword.
+        if (heading.word.size() <= 4 * kHeadwordLength) {
+            out.firstLineWord = cp1252FromUtf8(heading.word);
+            if (out.firstLineWord && out.firstLineWord->size() > kHeadwordLength) {
+                out.firstLineWord.reset();
+            }
+        }
+        addAlternativesOfLine(text, out.firstLine);
     }
     return out;
+}
+
+bool isHeadingFor(const ParsedDefinition& definition, std::string_view headword) {
+    return definition.firstLinePronounced ||
+           (definition.firstLineWord && equalIgnoringCase(*definition.firstLineWord, headword));
 }
 
 }  // namespace vernik

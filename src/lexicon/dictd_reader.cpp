@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -13,6 +14,10 @@ namespace {
 
 constexpr std::string_view kDigits =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Text packs to a third or a quarter of its size; far more than this is not a
+// dictionary.
+constexpr std::uint64_t kMaxUnpackRatio = 64;
 
 // Ten base-64 digits hold 60 bits, far more than any dictionary needs; longer
 // numbers are refused rather than overflowed.
@@ -39,13 +44,32 @@ Loaded loadFile(const fs::path& path) {
     std::error_code ec;
     if (!fs::exists(path, ec)) return {{}, path.string() + ": no such file"};
     if (!isRegularFile(path)) return {{}, path.string() + ": not a regular file"};
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > kMaxDictdBytes) {
+        return {
+            {},
+            path.string() + ": too large (more than " + std::to_string(kMaxDictdBytes) + " bytes)"};
+    }
     auto bytes = readFileBytes(path);
     if (!bytes) return {{}, path.string() + ": cannot be read"};
     return {std::move(*bytes), {}};
 }
 
+// The unpacked size a gzip file states in its last four bytes (modulo 2^32,
+// and only for its last member): a hint for reserving, never trusted.
+std::size_t statedUnpackedSize(std::string_view packed) {
+    if (packed.size() < 4) return 0;
+    std::uint32_t size = 0;
+    for (int i = 3; i >= 0; --i) {
+        size = size << 8 | static_cast<unsigned char>(packed[packed.size() - 4 + i]);
+    }
+    return size;
+}
+
 // Unpacks gzip data of one or more members. Anything but complete, intact
 // members is an error: a dictionary cut short must not pass for a smaller one.
+// Data that unpacks to more than maxUnpackedSize is refused before it is all
+// unpacked.
 Loaded gunzip(std::string_view packed, const fs::path& path) {
     z_stream stream{};
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) {
@@ -53,13 +77,22 @@ Loaded gunzip(std::string_view packed, const fs::path& path) {
     }
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
     stream.avail_in = static_cast<uInt>(packed.size());
+    const std::uint64_t limit = maxUnpackedSize(packed.size());
     Loaded out;
+    out.bytes.reserve(std::min<std::uint64_t>(statedUnpackedSize(packed), limit));
     std::string block(256 * 1024, '\0');
     for (;;) {
         stream.next_out = reinterpret_cast<Bytef*>(block.data());
         stream.avail_out = static_cast<uInt>(block.size());
         int status = inflate(&stream, Z_NO_FLUSH);
-        out.bytes.append(block.data(), block.size() - stream.avail_out);
+        const std::size_t produced = block.size() - stream.avail_out;
+        if (out.bytes.size() + produced > limit) {
+            out.error = path.string() + ": refused: unpacks to more than " + std::to_string(limit) +
+                        " bytes (the limit is " + std::to_string(kMaxUnpackRatio) +
+                        " times the packed size and never over 1 GiB)";
+            break;
+        }
+        out.bytes.append(block.data(), produced);
         if (status == Z_STREAM_END) {
             if (stream.avail_in == 0) break;
             status = inflateReset(&stream);  // a further member follows
@@ -74,28 +107,26 @@ Loaded gunzip(std::string_view packed, const fs::path& path) {
         break;
     }
     inflateEnd(&stream);
-    if (!out.error.empty()) out.bytes.clear();
+    if (!out.error.empty()) out.bytes = std::string();
     return out;
 }
 
-// The definitions: BASE.dict.dz when it exists, otherwise BASE.dict.
-Loaded loadDefinitions(const fs::path& base, fs::path& used) {
+// The definitions file: BASE.dict.dz when it exists, otherwise BASE.dict.
+struct DefinitionsFile {
+    Loaded file;
+    fs::path path;
+    bool compressed = false;
+};
+
+DefinitionsFile loadDefinitionsFile(const fs::path& base) {
     const fs::path packed = fs::path(base.string() + ".dict.dz");
     const fs::path plain = fs::path(base.string() + ".dict");
     std::error_code ec;
-    if (fs::exists(packed, ec)) {
-        used = packed;
-        Loaded file = loadFile(packed);
-        if (!file.error.empty()) return file;
-        // zlib takes its input length as a 32-bit count.
-        if (file.bytes.size() > 0xFFFFFFFFu) return {{}, packed.string() + ": too large"};
-        return gunzip(file.bytes, packed);
-    }
-    used = plain;
+    if (fs::exists(packed, ec)) return {loadFile(packed), packed, true};
     if (!fs::exists(plain, ec)) {
-        return {{}, packed.string() + " and " + plain.string() + ": no such file"};
+        return {{{}, packed.string() + " and " + plain.string() + ": no such file"}, plain, false};
     }
-    return loadFile(plain);
+    return {loadFile(plain), plain, false};
 }
 
 // Splits `line` at tabs into at most five fields.
@@ -136,9 +167,9 @@ std::string quoted(std::string_view text) {
     return out + "\"";
 }
 
-// Walks the index line by line and cuts each entry's definition out of `data`.
+// Walks the index line by line, checking that each entry lies inside `data`.
 std::string collectEntries(std::string_view index, const fs::path& indexPath, std::string_view data,
-                           const fs::path& dataPath, std::vector<DictdEntry>& entries) {
+                           const fs::path& dataPath, std::vector<DictdIndexEntry>& entries) {
     std::size_t lineNumber = 0;
     while (!index.empty()) {
         ++lineNumber;
@@ -158,32 +189,54 @@ std::string collectEntries(std::string_view index, const fs::path& indexPath, st
                    dataPath.string() + " (offset " + std::to_string(parsed->offset) + ", length " +
                    std::to_string(parsed->length) + ", size " + std::to_string(data.size()) + ")";
         }
-        entries.push_back({std::string(parsed->headword),
-                           std::string(data.substr(parsed->offset, parsed->length))});
+        entries.push_back({std::string(parsed->headword), parsed->offset, parsed->length});
     }
     if (entries.empty()) return indexPath.string() + ": holds no entries";
     return {};
 }
 
+// The dictionary of the unpacked `definitions` and the entries of `index`.
+DictdReadResult withEntries(Loaded definitions, std::string_view index, const fs::path& indexPath,
+                            const fs::path& dataPath) {
+    DictdReadResult result;
+    result.error = std::move(definitions.error);
+    if (result.ok()) {
+        result.dictionary.definitions = std::move(definitions.bytes);
+        result.error = collectEntries(index, indexPath, result.dictionary.definitions, dataPath,
+                                      result.dictionary.entries);
+    }
+    if (!result.ok()) result.dictionary = {};
+    return result;
+}
+
 }  // namespace
 
+std::uint64_t maxUnpackedSize(std::uint64_t packedSize) {
+    if (packedSize >= kMaxDictdBytes / kMaxUnpackRatio) return kMaxDictdBytes;
+    return packedSize * kMaxUnpackRatio;
+}
+
+DictdReadResult readDictd(const DictdFiles& files) {
+    Loaded definitions;
+    if (files.data.size() > kMaxDictdBytes) {
+        definitions.error = files.dataPath.string() + ": too large";
+    } else if (files.compressed) {
+        definitions = gunzip(files.data, files.dataPath);
+    } else {
+        definitions.bytes = files.data;
+    }
+    return withEntries(std::move(definitions), files.index, files.indexPath, files.dataPath);
+}
+
 DictdReadResult readDictd(const fs::path& base) {
-    DictdReadResult result;
     const fs::path indexPath = fs::path(base.string() + ".index");
     const Loaded index = loadFile(indexPath);
-    if (!index.error.empty()) {
-        result.error = index.error;
-        return result;
+    if (!index.error.empty()) return {{}, index.error};
+    DefinitionsFile data = loadDefinitionsFile(base);
+    if (data.compressed && data.file.error.empty()) {
+        data.file = gunzip(data.file.bytes, data.path);
     }
-    fs::path dataPath;
-    const Loaded data = loadDefinitions(base, dataPath);
-    if (!data.error.empty()) {
-        result.error = data.error;
-        return result;
-    }
-    result.error = collectEntries(index.bytes, indexPath, data.bytes, dataPath, result.entries);
-    if (!result.ok()) result.entries.clear();
-    return result;
+    return withEntries(std::move(data.file), index.bytes, indexPath, data.path);
 }
 
 }  // namespace vernik

@@ -6,4 +6,5 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/dictd_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dictd_definition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dictd_import.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dictd_staging.cpp
 )

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <set>
 
 #include "dictd_files.h"
@@ -111,6 +112,7 @@ const std::vector<DictdDefinition> kDictionary = {
     {"βeta", "βeta\nbeta\n"},
     {"'s", "'s\nis\n"},
     {"0-9", "0-9\ndigits\n"},
+    {"bÿÿÿa", "bÿÿÿa\nafter the end\n"},
     {"ål", "ål /oːl/\neel\n"},
     {"Ålderman", "Ålderman\nalderman\n"},
     {"ärta", "ärta\npea\n"},
@@ -176,7 +178,7 @@ TEST_F(DictdImportTest, WritesWholeLetterFilesThatTheLookupReads) {
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.headerEntries, 2u);
     EXPECT_EQ(result.withoutCp1252, 2u);      // kaŝo, βeta
-    EXPECT_EQ(result.withoutLetterFile, 2u);  // 's, 0-9
+    EXPECT_EQ(result.withoutLetterFile, 3u);  // 's, 0-9, bÿÿÿa (past the sentinel)
     EXPECT_EQ(result.mergedDuplicates, 1u);   // the second bok
     EXPECT_EQ(result.imported, 21u);
     EXPECT_EQ(result.droppedCharacters, 1u);  // the coffee cup
@@ -248,15 +250,19 @@ const struct {
      edit("sv.dict.dz", [](auto& b) { b[b.size() - 6] ^= 0x55; }),
      {"sv.dict.dz", "damaged"}},
     {"not gzip", edit("sv.dict.dz", [](auto& b) { b = "x\ny\n"; }), {"sv.dict.dz", "damaged"}},
-    {"two fields", appendIndexLine("abuse\tA\n"), {"sv.index", "line 29", "abuse"}},
-    {"bad digit", appendIndexLine("abuse\tA!\tB\n"), {"sv.index", "line 29"}},
+    {"two fields", appendIndexLine("abuse\tA\n"), {"sv.index", "line 30", "abuse"}},
+    {"bad digit", appendIndexLine("abuse\tA!\tB\n"), {"sv.index", "line 30"}},
     {"offset past the end",
      appendIndexLine("abuse\tZZZ\tB\n"),
-     {"sv.index", "line 29", "points past the end", "sv.dict.dz"}},
+     {"sv.index", "line 30", "points past the end", "sv.dict.dz"}},
     {"length past the end",
      appendIndexLine("abuse\tA\tZZZ\n"),
-     {"sv.index", "line 29", "points past the end"}},
+     {"sv.index", "line 30", "points past the end"}},
     {"empty index", edit("sv.index", [](auto& b) { b.clear(); }), {"sv.index", "no entries"}},
+    // 8 MB of zeros pack to 8 KB: far more than text ever unpacks to.
+    {"decompression bomb",
+     [](const TestFolder& source) { writeGzip(source / "sv.dict.dz", std::string(8 << 20, '\0')); },
+     {"sv.dict.dz", "refused", "unpacks to more than"}},
     {"no index", edit("sv.index"), {"sv.index", "no such file"}},
     {"no data", edit("sv.dict.dz"), {"sv.dict.dz", "sv.dict", "no such file"}},
 };
@@ -298,27 +304,91 @@ TEST_F(DictdImportTest, UnusableOutputPathsAreErrorsAndLeftAsTheyWere) {
     EXPECT_EQ(TestFolder::read(out / "file"), "mine");
 }
 
-// A write that fails halfway (here: the file size limit is hit at the B file)
-// removes the temporary folder. Runs in a child process so the limit stays there.
-TEST_F(DictdImportTest, AFailedWriteLeavesNoTemporaryFolder) {
+// Many index lines addressing one large definition share one parse of it and
+// one copy of its alternatives. The definition is a heading line and one line
+// of a million letters (so it does not pack like a bomb), which becomes one
+// alternative cut to a lexicon line. Without sharing this takes gigabytes.
+TEST_F(DictdImportTest, IndexLinesSharingADefinitionAreParsedOnce) {
+    constexpr int kLines = 1000;
+    std::string longLine(1 << 20, 'a');
+    std::minstd_rand random(7);
+    for (char& c : longLine) c = static_cast<char>('a' + random() % 26);
+    const std::string definition = "a7\n" + longLine + "\n";
+    std::string index;
+    std::vector<std::string> headwords;
+    for (int i = 0; i < kLines; ++i) {
+        headwords.push_back("a" + std::to_string(i));
+        index += headwords.back() + "\tA\t" + dictdNumber(definition.size()) + "\n";
+    }
+    source.write("big.index", index);
+    writeGzip(source / "big.dict.dz", definition);
+
+    // In a child process, so that its peak memory can be measured alone.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) std::_Exit(import(source / "big").imported == kLines ? 0 : 1);
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0) << "the import failed";
+    EXPECT_LT(usage.ru_maxrss, 300 * 1024) << "peak kilobytes";
+
+    // "a7" has the first line as its heading; for the others it is an alternative.
+    std::sort(headwords.begin(), headwords.end());
+    std::vector<std::string> entries;
+    for (const auto& headword : headwords) {
+        const std::string cut = longLine.substr(0, 255);
+        entries.push_back("." + headword + (headword == "a7" ? "" : "\na7") + "\n" + cut);
+    }
+    EXPECT_EQ(altFile("A"), altFileBytes("A", entries));
+}
+
+// An import that fails halfway (here: the file size limit is hit at the B
+// file) removes its temporary folder. One killed halfway (the same limit with
+// the signal it raises left deadly) cannot, and the next import removes it,
+// but not that of a process still running, nor folders of other names. Each
+// import runs in a child process so the limit stays there.
+TEST_F(DictdImportTest, TemporaryFoldersDoNotOutliveTheirImport) {
     std::vector<DictdDefinition> many = kDictionary;
     for (int i = 0; i < 200; ++i) many.push_back({"bo" + std::to_string(i), "ord\nword\n"});
     const fs::path base = writeDictd(source, "sv", many);
+    const auto importUnderSizeLimit = [&](bool killed) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+            const rlimit noCore{0, 0}, limit{1000, 1000};
+            ::setrlimit(RLIMIT_CORE, &noCore);
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const auto result = importDictd(base, lexicon());
+            std::_Exit(result.error.find("Balt.lex") != std::string::npos ? 0 : 1);
+        }
+        int status = 0;
+        EXPECT_EQ(::waitpid(child, &status, 0), child);
+        return std::pair{child, status};
+    };
 
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{1000, 1000};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        const auto result = importDictd(base, lexicon());
-        std::_Exit(result.error.find("Balt.lex") != std::string::npos ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the import did not fail at the B alt file";
+    const int failed = importUnderSizeLimit(false).second;
+    EXPECT_TRUE(WIFEXITED(failed) && WEXITSTATUS(failed) == 0)
+        << "the import did not fail at the B alt file";
     EXPECT_TRUE(namesIn(out.path()).empty());
+
+    const auto [killedChild, killed] = importUnderSizeLimit(true);
+    ASSERT_TRUE(WIFSIGNALED(killed) && WTERMSIG(killed) == SIGXFSZ);
+    const std::string abandoned = ".sven.importing-" + std::to_string(killedChild);
+    const std::string running = ".sven.importing-" + std::to_string(::getpid());
+    const std::vector<std::string> kept = {".other.importing-" + std::to_string(killedChild),
+                                           ".sven.importing-x", running};
+    for (const auto& name : kept) fs::create_directory(out / name);
+    fs::create_directory(out / (abandoned + "-2"));
+    EXPECT_TRUE(fs::exists(out / abandoned / "Aalt.lex"));
+
+    const auto result = importDictd(base, lexicon());
+    ASSERT_TRUE(result.ok()) << result.error;
+    auto expected = kept;
+    expected.push_back("sven");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(namesIn(out.path()), expected);
 }
 
 // The FreeDict dictionaries as installed: every headword of the index that
