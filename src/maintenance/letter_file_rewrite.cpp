@@ -1,5 +1,7 @@
 #include "maintenance/letter_file_rewrite.h"
 
+#include <algorithm>
+
 #include "maintenance/new_word_mark.h"
 #include "maintenance/position_prefix.h"
 #include "platform/line_reader.h"
@@ -254,11 +256,11 @@ RewriteResult rewriteLetterLines(const std::vector<std::string>& source,
 std::vector<std::string> splitLetterLines(std::string_view bytes) {
     std::vector<std::string> lines;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line.substr(0, kShortTextLength));
+        const std::size_t end = bytes.find_first_of("\r\n");
+        lines.emplace_back(bytes.substr(0, std::min(end, kShortTextLength)));
+        if (end == std::string_view::npos) break;
+        const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        bytes.remove_prefix(end + (crLf ? 2 : 1));
     }
     return lines;
 }

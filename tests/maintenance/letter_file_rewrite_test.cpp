@@ -195,7 +195,7 @@ TEST_F(LetterFileRewriteTest, PositionPrefixPlacesOrDeletesTheWord) {
     expectProv({kNoTrans}, "0w", {kNoTrans}, "Borttaget:  ??? ");
 }
 
-TEST_F(LetterFileRewriteTest, LinesAreSplitAtLfOrCrLfAndCutTo255) {
+TEST_F(LetterFileRewriteTest, LinesAreSplitAtAnyLineEndAndCutTo255) {
     const std::string longLine(300, 'x');
     const std::string kept(255, 'x');
     expectChange({".P", "P", ".pa", longLine, kSentinel, kEnd}, {.word = "prov", .alt1 = "test"},
@@ -205,10 +205,23 @@ TEST_F(LetterFileRewriteTest, LinesAreSplitAtLfOrCrLfAndCutTo255) {
     const auto lines =
         rewriteLetterLines({".P", "P", kSentinel, kEnd}, {.word = "prov", .alt1 = longLine}).lines;
     EXPECT_EQ(lines.at(3), kMark + std::string(254, 'x'));
-    // Lines of a file end at LF or CR LF and are cut on reading.
+    // Lines of a file end at CR LF, LF or a lone CR and are cut on reading.
     EXPECT_EQ(splitLetterLines(".P\r\nP\n\r\nlast"), (Lines{".P", "P", "", "last"}));
+    EXPECT_EQ(splitLetterLines(".P\rP\r\r\n.pa\n\rx\r"), (Lines{".P", "P", "", ".pa", "", "x"}));
     EXPECT_EQ(splitLetterLines(""), Lines{});
     EXPECT_EQ(splitLetterLines(longLine + "\r\n").at(0), kept);
+    EXPECT_EQ(splitLetterLines(longLine + "\rnext"), (Lines{kept, "next"}));
+
+    // A file with CR line ends keeps every entry through a change and is
+    // written back with CR LF.
+    const Lines source = letterP({"test", "trial"});
+    std::string crOnly;
+    for (const auto& line : source) crOnly += line + "\r";
+    const auto file = dir.write("Palt.lex", crOnly);
+    const auto result = commitLetterFileChange(file, {.word = "prov", .alt1 = "exam"});
+    EXPECT_EQ(changeStatusText(result), kAdded + "exam");
+    EXPECT_EQ(TestFolder::read(file), crlf(letterP({"test", "trial", kMark + "exam"})));
+    EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), crOnly);
 }
 
 TEST_F(LetterFileRewriteTest, LetterFileWithoutSentinelGetsTheEntryAtItsEnd) {
