@@ -142,12 +142,13 @@ TEST_F(LetterFileRewriteTest, OneCharacterOrEmptyWordChangesNothing) {
 
 TEST_F(LetterFileRewriteTest, AddingToAnExistingHeadword) {
     // The word is the first alternative: the marks are cleared from there on,
-    // except on the lines of a one-character headword; the boxes are emptied.
+    // except on the lines of a one-character headword and where the line
+    // would read as a headword; the boxes are emptied.
     const Lines source = {
-        ".P",           kMark + "P", ".prov",         kMark + "test", kMark + "trial", ".p",
-        kMark + "kept", ".prova",    kMark + "probe", "sample",       kSentinel,       kEnd};
+        ".P",           kMark + "P", ".prov",         kMark + "test", kMark + ".x", ".p",
+        kMark + "kept", ".prova",    kMark + "probe", "sample",       kSentinel,    kEnd};
     const auto result = expectChange(source, {.word = "prov", .alt1 = "test", .alt2 = "stale"},
-                                     {".P", kMark + "P", ".prov", "test", "trial", ".p",
+                                     {".P", kMark + "P", ".prov", "test", kMark + ".x", ".p",
                                       kMark + "kept", ".prova", "probe", "sample", kSentinel, kEnd},
                                      "Uppslagsordet och ordet fanns");
     EXPECT_EQ(result.rewrite.outcome, RewriteOutcome::ExistingHeadword);
@@ -205,6 +206,12 @@ TEST_F(LetterFileRewriteTest, LinesAreSplitAtAnyLineEndAndCutTo255) {
     const auto lines =
         rewriteLetterLines({".P", "P", kSentinel, kEnd}, {.word = "prov", .alt1 = longLine}).lines;
     EXPECT_EQ(lines.at(3), kMark + std::string(254, 'x'));
+    // A word as long as a line finds its headword, whose line can hold only
+    // 254 of its characters.
+    const std::string longWord = "p" + std::string(254, 'a');
+    const Lines withLongWord = {".P", "P", "." + longWord.substr(0, 254), "x", kSentinel, kEnd};
+    EXPECT_EQ(rewriteLetterLines(withLongWord, {.word = longWord, .alt1 = "y"}).lines,
+              (Lines{".P", "P", "." + longWord.substr(0, 254), "x", kMark + "y", kSentinel, kEnd}));
     // Lines of a file end at CR LF, LF or a lone CR and are cut on reading.
     EXPECT_EQ(splitLetterLines(".P\r\nP\n\r\nlast"), (Lines{".P", "P", "", "last"}));
     EXPECT_EQ(splitLetterLines(".P\rP\r\r\n.pa\n\rx\r"), (Lines{".P", "P", "", ".pa", "", "x"}));
