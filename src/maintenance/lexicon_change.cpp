@@ -104,6 +104,10 @@ std::string failureText(const ChangeResult& result) {
     return text;
 }
 
+void reached(const CommitOptions& options, CommitStep step) {
+    if (options.afterStep) options.afterStep(step);
+}
+
 // Puts the backup of a missing letter file back under the letter file's
 // name (in the backup's own case), leaving the backup as it is.
 void restoreFromBackup(ChangeResult& result) {
@@ -124,16 +128,13 @@ void restoreFromBackup(ChangeResult& result) {
 // renames the backup into place and the new version over the letter file.
 void replaceLetterFile(ChangeResult& result, const std::string& current, const std::string& next,
                        const CommitOptions& options) {
-    const auto reached = [&options](CommitStep step) {
-        if (options.afterStep) options.afterStep(step);
-    };
     const fs::path letterFile = result.letterFile;
     const fs::path backupFile = result.backupFile;
     const fs::path newVersion = temporaryFileName(letterFile);
     const fs::path backupCopy = temporaryFileName(backupFile);
     WriteResult step = writeTemporaryFile(letterFile, next);
     if (!step.ok()) return fail(result, ChangeFailure::WriteFailed, step.error, letterFile);
-    reached(CommitStep::NewVersionWritten);
+    reached(options, CommitStep::NewVersionWritten);
     // A copy rather than a hard link: a program that writes the letter file
     // in place would change a linked backup with it.
     step = writeTemporaryFile(backupFile, current);
@@ -141,20 +142,20 @@ void replaceLetterFile(ChangeResult& result, const std::string& current, const s
         ::unlink(newVersion.c_str());
         return fail(result, ChangeFailure::WriteFailed, step.error, backupFile);
     }
-    reached(CommitStep::BackupWritten);
+    reached(options, CommitStep::BackupWritten);
     step = renameReplacing(backupCopy, backupFile);
     if (!step.ok()) {
         ::unlink(newVersion.c_str());
         ::unlink(backupCopy.c_str());
         return fail(result, ChangeFailure::RenameFailed, step.error, backupFile);
     }
-    reached(CommitStep::BackupInPlace);
+    reached(options, CommitStep::BackupInPlace);
     step = renameReplacing(newVersion, letterFile);
     if (!step.ok()) {
         ::unlink(newVersion.c_str());
         return fail(result, ChangeFailure::RenameFailed, step.error, letterFile);
     }
-    reached(CommitStep::LetterFileReplaced);
+    reached(options, CommitStep::LetterFileReplaced);
 }
 
 }  // namespace
@@ -186,7 +187,7 @@ ChangeResult commitLetterFileChange(const fs::path& letterFile, const RewriteReq
         fail(result, lock.busy() ? ChangeFailure::Busy : ChangeFailure::LockFailed, lock.error());
         return result;
     }
-    if (options.afterStep) options.afterStep(CommitStep::Locked);
+    reached(options, CommitStep::Locked);
     removeStrayTemporaries(folder, isLetterFileTarget);
 
     if (const auto found = findFileIgnoringCase(letterFile)) {
@@ -197,7 +198,7 @@ ChangeResult commitLetterFileChange(const fs::path& letterFile, const RewriteReq
     } else {
         restoreFromBackup(result);
         if (!result.ok()) return result;
-        if (options.afterStep) options.afterStep(CommitStep::Restored);
+        reached(options, CommitStep::Restored);
     }
     result.backupFile = backupFileName(result.letterFile);
 
