@@ -21,12 +21,18 @@ fs::path letterFileName(const std::string& folder, std::string_view supplement, 
                         LetterKind kind) {
     std::string name = utf8FromCp1252(std::string_view(&letter, 1));
     name += kindSuffix(kind);
-    return fs::path(folder + std::string(supplement)) / name;
+    return childPath(folder + std::string(supplement), name).value_or(fs::path());
 }
 
 std::optional<fs::path> findLetterFile(const std::string& folder, std::string_view supplement,
                                        char letter, LetterKind kind) {
-    return findFileIgnoringCase(letterFileName(folder, supplement, letter, kind));
+    const fs::path name = letterFileName(folder, supplement, letter, kind);
+    if (name.empty()) return std::nullopt;
+    return findFileIgnoringCase(name);
+}
+
+FileLock lockLexiconFolder(const fs::path& folder, std::chrono::milliseconds wait) {
+    return FileLock::acquire(folder / std::string(kLexiconLockName), wait);
 }
 
 std::string sentinelLine(char letter) {

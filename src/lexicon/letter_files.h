@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,7 +19,9 @@ std::string_view kindSuffix(LetterKind kind);
 
 // Folder paths are native (UTF-8) strings; the letter is a Windows-1252 byte
 // and is written as UTF-8 in the file name. `supplement` is empty or the
-// letter a-z of a supplementary lexicon ("sven" + "a" is "svena").
+// letter a-z of a supplementary lexicon ("sven" + "a" is "svena"). A letter
+// that would name a file outside the folder ("/", "\\", NUL) has no letter
+// file: the result is then the empty path, which names no file.
 fs::path letterFileName(const std::string& folder, std::string_view supplement, char letter,
                         LetterKind kind);
 
@@ -40,6 +43,14 @@ inline constexpr std::string_view kSentinelFollower = "Filslutsindikering";
 // when it holds Alist.lex.
 bool isLexiconFolder(const std::string& folder);
 bool isListFolder(const std::string& folder);
+
+// Every writer of a lexicon folder's letter files holds the folder's lock
+// (the file ".vernik.lock" in it) from reading a letter file to putting its
+// new version in place, so that two writers never work from the same version.
+inline constexpr std::string_view kLexiconLockName = ".vernik.lock";
+inline constexpr std::chrono::milliseconds kLexiconLockWait{5000};
+FileLock lockLexiconFolder(const fs::path& folder,
+                           std::chrono::milliseconds wait = kLexiconLockWait);
 
 // Writes the template com and alt file of every letter of the sequence that
 // lacks them; existing files are left alone. Returns the first write error.

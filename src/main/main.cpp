@@ -1,8 +1,11 @@
 #include <QApplication>
+#include <csignal>
 
 #include "main/program.h"
 
 int main(int argc, char** argv) {
+    // A file-size limit makes a write fail with a message instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     vernik::Program program(argc > 1 ? argv[1] : "");
     program.form.showMaximized();

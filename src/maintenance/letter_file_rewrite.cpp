@@ -1,5 +1,7 @@
 #include "maintenance/letter_file_rewrite.h"
 
+#include <algorithm>
+
 #include "maintenance/new_word_mark.h"
 #include "maintenance/position_prefix.h"
 #include "platform/line_reader.h"
@@ -34,6 +36,12 @@ bool hasMark(std::string_view line) {
     return !line.empty() && line[0] == kNewWordMark;
 }
 
+// Removes the new-word mark of an alternative line, unless the line would
+// then begin with "." and read as a headword.
+void clearMark(std::string& line) {
+    if (hasMark(line) && !isHeadwordLine(std::string_view(line).substr(1))) line.erase(0, 1);
+}
+
 // Whether the headword of `line` ("." + headword) sorts before `word`. The
 // initial letters are not compared; a headword that equals the word from its
 // second character on sorts at the word's place unless it is shorter. A word
@@ -63,7 +71,9 @@ class Rewrite {
         : source_(source),
           request_(request),
           rank_(request.rank ? *request.rank : identityRank()),
-          word_(cut(std::string(request.word))),
+          // The word as its headword line can hold it, so that a word of
+          // a full line's length still finds its headword.
+          word_(std::string(request.word.substr(0, kShortTextLength - 1))),
           headwordLine_(cut("." + word_)),
           T_(cut(std::string(request.alt1))),
           mark_(marksAddedAlternatives(request.markNewWords, request.batchOp)) {
@@ -118,7 +128,7 @@ class Rewrite {
             }
             return;
         }
-        if (markClearing_ && hasMark(L_)) L_.erase(0, 1);
+        if (markClearing_) clearMark(L_);
         write(L_);
     }
 
@@ -178,7 +188,7 @@ class Rewrite {
         if (!isWordOrMarkedWord(L_)) return false;
         T_.clear();
         markClearing_ = true;
-        if (hasMark(L_)) L_.erase(0, 1);
+        clearMark(L_);
         return true;
     }
 
@@ -254,11 +264,11 @@ RewriteResult rewriteLetterLines(const std::vector<std::string>& source,
 std::vector<std::string> splitLetterLines(std::string_view bytes) {
     std::vector<std::string> lines;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line.substr(0, kShortTextLength));
+        const std::size_t end = bytes.find_first_of("\r\n");
+        lines.emplace_back(bytes.substr(0, std::min(end, kShortTextLength)));
+        if (end == std::string_view::npos) break;
+        const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        bytes.remove_prefix(end + (crLf ? 2 : 1));
     }
     return lines;
 }

@@ -59,8 +59,9 @@ struct RewriteResult {
 RewriteResult rewriteLetterLines(const std::vector<std::string>& source,
                                  const RewriteRequest& request);
 
-// The lines of a letter file's bytes: a line ends at LF or CR LF, a last line
-// without a line end still counts, and every line is cut to 255 bytes.
+// The lines of a letter file's bytes: a line ends at CR LF, LF or a lone CR
+// (files written on other systems), a last line without a line end still
+// counts, and every line is cut to 255 bytes.
 std::vector<std::string> splitLetterLines(std::string_view bytes);
 
 }  // namespace vernik

@@ -1,11 +1,16 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <system_error>
+#include <thread>
+#include <utility>
 
 namespace vernik {
 namespace {
@@ -44,6 +49,31 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+constexpr std::string_view kTemporaryInfix = ".new-";
+
+// The process id of a temporary's name, with the name of its target.
+struct TemporaryName {
+    std::string_view target;
+    pid_t pid = 0;
+};
+
+std::optional<TemporaryName> parseTemporaryName(std::string_view name) {
+    const std::size_t at = name.rfind(kTemporaryInfix);
+    if (at == std::string_view::npos || at == 0) return std::nullopt;
+    const std::string_view digits = name.substr(at + kTemporaryInfix.size());
+    TemporaryName parsed{name.substr(0, at)};
+    const auto [end, ec] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), parsed.pid);
+    if (ec != std::errc() || end != digits.data() + digits.size() || parsed.pid <= 0) {
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+bool processRuns(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
 }  // namespace
 
 bool isRegularFile(const fs::path& path) {
@@ -63,6 +93,14 @@ std::string currentFolder() {
     std::error_code error;
     const fs::path folder = fs::current_path(error);
     return error ? std::string(".") : folder.string();
+}
+
+std::optional<fs::path> childPath(const fs::path& folder, std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return std::nullopt;
+    if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return folder / fs::path(std::string(name));
 }
 
 std::optional<fs::path> findFileIgnoringCase(const fs::path& path) {
@@ -111,22 +149,97 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines) {
 }
 
 WriteResult writeFileReplacing(const fs::path& path, std::string_view bytes) {
+    WriteResult result = writeTemporaryFile(path, bytes);
+    if (!result.ok()) return result;
+    const fs::path temporary = temporaryFileName(path);
+    result = renameReplacing(temporary, path);
+    if (!result.ok()) ::unlink(temporary.c_str());
+    return result;
+}
+
+fs::path temporaryFileName(const fs::path& path) {
     fs::path temporary = path;
-    temporary += ".new-" + std::to_string(::getpid());
+    temporary += std::string(kTemporaryInfix) + std::to_string(::getpid());
+    return temporary;
+}
+
+WriteResult writeTemporaryFile(const fs::path& path, std::string_view bytes) {
+    const fs::path temporary = temporaryFileName(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return {path.string() + ": " + errorText(errno)};
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
+        const int error = written ? errno : writeError;
         ::unlink(temporary.c_str());
-        return {path.string() + ": " + errorText(written ? errno : writeError)};
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
-        ::unlink(temporary.c_str());
-        return {path.string() + ": " + errorText(renameError)};
+        return {path.string() + ": " + errorText(error)};
     }
     return {};
+}
+
+WriteResult renameReplacing(const fs::path& from, const fs::path& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) return {to.string() + ": " + errorText(errno)};
+    return {};
+}
+
+void removeStrayTemporaries(const fs::path& folder,
+                            const std::function<bool(std::string_view)>& isTarget) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const auto temporary = parseTemporaryName(name);
+        if (!temporary || !isTarget(temporary->target) || processRuns(temporary->pid)) continue;
+        if (isRegularFile(it->path())) ::unlink(it->path().c_str());
+    }
+}
+
+FileLock::FileLock(FileLock&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), busy_(other.busy_), error_(std::move(other.error_)) {}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        fd_ = std::exchange(other.fd_, -1);
+        busy_ = other.busy_;
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+FileLock::~FileLock() {
+    release();
+}
+
+void FileLock::release() {
+    if (fd_ >= 0) ::close(fd_);  // closing the last descriptor drops the lock
+    fd_ = -1;
+}
+
+FileLock FileLock::acquire(const fs::path& path, std::chrono::milliseconds wait) {
+    FileLock lock;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        lock.error_ = path.string() + ": " + errorText(errno);
+        return lock;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            lock.fd_ = fd;
+            return lock;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            lock.error_ = path.string() + ": " + errorText(errno);
+            break;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            lock.busy_ = true;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ::close(fd);
+    return lock;
 }
 
 }  // namespace vernik

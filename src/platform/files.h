@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +24,12 @@ fs::path folderHolding(const fs::path& path);
 // The current folder, or "." when it cannot be found.
 std::string currentFolder();
 
+// `name` as an entry directly inside `folder`, or nothing when the name could
+// reach elsewhere: empty, ".", "..", or holding "/", "\\" or a NUL byte. Text
+// typed by a user or read from a file goes through here before it becomes
+// part of a path.
+std::optional<fs::path> childPath(const fs::path& folder, std::string_view name);
+
 // The path itself when it names a file; otherwise a file in the same folder
 // whose name differs only in letter case (so lexicon folders copied from
 // systems that ignore case still work).
@@ -42,5 +50,48 @@ struct WriteResult {
 // Writes a new file beside `path`, flushes it to disk and renames it over
 // `path`; on any failure the old file is left as it was.
 WriteResult writeFileReplacing(const fs::path& path, std::string_view bytes);
+
+// The two halves of writeFileReplacing, for writers that do more between
+// them. The temporary name is `path` + ".new-" + the writer's process id.
+fs::path temporaryFileName(const fs::path& path);
+// Writes and flushes `bytes` as temporaryFileName(path); removes it again
+// when that fails.
+WriteResult writeTemporaryFile(const fs::path& path, std::string_view bytes);
+// Renames `from` over `to`.
+WriteResult renameReplacing(const fs::path& from, const fs::path& to);
+
+// Removes the temporaries left in `folder` by writers whose process no longer
+// runs, for the targets whose file name `isTarget` accepts. A writer killed
+// between writing and renaming leaves such a file.
+void removeStrayTemporaries(const fs::path& folder,
+                            const std::function<bool(std::string_view)>& isTarget);
+
+// An exclusive advisory lock (flock) on a file, held while the object lives.
+class FileLock {
+  public:
+    FileLock() = default;
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock();
+
+    bool held() const { return fd_ >= 0; }
+    // Another holder kept the lock for the whole wait.
+    bool busy() const { return busy_; }
+    // Why the lock file could not be opened, when it could not.
+    const std::string& error() const { return error_; }
+
+    // Locks `path`, creating it when missing; while another open description
+    // holds the lock, tries again until `wait` has passed.
+    static FileLock acquire(const fs::path& path, std::chrono::milliseconds wait);
+
+  private:
+    void release();
+
+    int fd_ = -1;
+    bool busy_ = false;
+    std::string error_;
+};
 
 }  // namespace vernik

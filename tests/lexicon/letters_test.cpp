@@ -101,6 +101,43 @@ TEST(LetterFiles, ExistingFilesAreKeptAndFoundWhateverTheirCase) {
               dir.path().string() + "a/Bcom.lex");
 }
 
+// Text that becomes a file name names an entry of its folder or nothing.
+TEST(LetterFiles, NamesStayInTheirFolder) {
+    struct Case {
+        std::string name;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Balt.lex", true},
+        {".alt.lex", true},
+        {"..alt", true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"/alt.lex", false},
+        {"a/b", false},
+        {"../alt.lex", false},
+        {"\\alt.lex", false},
+        {std::string("a\0b", 3), false},
+    };
+    for (const Case& c : cases) {
+        const auto path = childPath("/lex", c.name);
+        EXPECT_EQ(path.has_value(), c.accepted) << c.name;
+        if (path) {
+            EXPECT_EQ(*path, fs::path("/lex/" + c.name));
+        }
+    }
+    // The letters of words beginning with "/", "\\" or NUL name no letter file;
+    // one beginning with three dots has the letter "." and a file in the folder.
+    TestFolder dir;
+    for (const char letter : {'/', '\\', '\0'}) {
+        EXPECT_EQ(letterFileName(dir.str(), "", letter, LetterKind::Com), fs::path()) << letter;
+        EXPECT_FALSE(findLetterFile(dir.str(), "", letter, LetterKind::Alt));
+    }
+    EXPECT_EQ(letterFileName(dir.str(), "", initialLetter("...x"), LetterKind::Alt),
+              dir / ".alt.lex");
+}
+
 TEST(LetterFiles, UnwritableFolderIsReported) {
     EXPECT_FALSE(createMissingLetterFiles("/proc/no-such-folder").ok());
 }

@@ -142,12 +142,13 @@ TEST_F(LetterFileRewriteTest, OneCharacterOrEmptyWordChangesNothing) {
 
 TEST_F(LetterFileRewriteTest, AddingToAnExistingHeadword) {
     // The word is the first alternative: the marks are cleared from there on,
-    // except on the lines of a one-character headword; the boxes are emptied.
+    // except on the lines of a one-character headword and where the line
+    // would read as a headword; the boxes are emptied.
     const Lines source = {
-        ".P",           kMark + "P", ".prov",         kMark + "test", kMark + "trial", ".p",
-        kMark + "kept", ".prova",    kMark + "probe", "sample",       kSentinel,       kEnd};
+        ".P",           kMark + "P", ".prov",         kMark + "test", kMark + ".x", ".p",
+        kMark + "kept", ".prova",    kMark + "probe", "sample",       kSentinel,    kEnd};
     const auto result = expectChange(source, {.word = "prov", .alt1 = "test", .alt2 = "stale"},
-                                     {".P", kMark + "P", ".prov", "test", "trial", ".p",
+                                     {".P", kMark + "P", ".prov", "test", kMark + ".x", ".p",
                                       kMark + "kept", ".prova", "probe", "sample", kSentinel, kEnd},
                                      "Uppslagsordet och ordet fanns");
     EXPECT_EQ(result.rewrite.outcome, RewriteOutcome::ExistingHeadword);
@@ -195,7 +196,7 @@ TEST_F(LetterFileRewriteTest, PositionPrefixPlacesOrDeletesTheWord) {
     expectProv({kNoTrans}, "0w", {kNoTrans}, "Borttaget:  ??? ");
 }
 
-TEST_F(LetterFileRewriteTest, LinesAreSplitAtLfOrCrLfAndCutTo255) {
+TEST_F(LetterFileRewriteTest, LinesAreSplitAtAnyLineEndAndCutTo255) {
     const std::string longLine(300, 'x');
     const std::string kept(255, 'x');
     expectChange({".P", "P", ".pa", longLine, kSentinel, kEnd}, {.word = "prov", .alt1 = "test"},
@@ -205,10 +206,29 @@ TEST_F(LetterFileRewriteTest, LinesAreSplitAtLfOrCrLfAndCutTo255) {
     const auto lines =
         rewriteLetterLines({".P", "P", kSentinel, kEnd}, {.word = "prov", .alt1 = longLine}).lines;
     EXPECT_EQ(lines.at(3), kMark + std::string(254, 'x'));
-    // Lines of a file end at LF or CR LF and are cut on reading.
+    // A word as long as a line finds its headword, whose line can hold only
+    // 254 of its characters.
+    const std::string longWord = "p" + std::string(254, 'a');
+    const Lines withLongWord = {".P", "P", "." + longWord.substr(0, 254), "x", kSentinel, kEnd};
+    EXPECT_EQ(rewriteLetterLines(withLongWord, {.word = longWord, .alt1 = "y"}).lines,
+              (Lines{".P", "P", "." + longWord.substr(0, 254), "x", kMark + "y", kSentinel, kEnd}));
+    // Lines of a file end at CR LF, LF or a lone CR and are cut on reading.
     EXPECT_EQ(splitLetterLines(".P\r\nP\n\r\nlast"), (Lines{".P", "P", "", "last"}));
+    EXPECT_EQ(splitLetterLines(".P\rP\r\r\n.pa\n\rx\r"), (Lines{".P", "P", "", ".pa", "", "x"}));
     EXPECT_EQ(splitLetterLines(""), Lines{});
     EXPECT_EQ(splitLetterLines(longLine + "\r\n").at(0), kept);
+    EXPECT_EQ(splitLetterLines(longLine + "\rnext"), (Lines{kept, "next"}));
+
+    // A file with CR line ends keeps every entry through a change and is
+    // written back with CR LF.
+    const Lines source = letterP({"test", "trial"});
+    std::string crOnly;
+    for (const auto& line : source) crOnly += line + "\r";
+    const auto file = dir.write("Palt.lex", crOnly);
+    const auto result = commitLetterFileChange(file, {.word = "prov", .alt1 = "exam"});
+    EXPECT_EQ(changeStatusText(result), kAdded + "exam");
+    EXPECT_EQ(TestFolder::read(file), crlf(letterP({"test", "trial", kMark + "exam"})));
+    EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), crOnly);
 }
 
 TEST_F(LetterFileRewriteTest, LetterFileWithoutSentinelGetsTheEntryAtItsEnd) {

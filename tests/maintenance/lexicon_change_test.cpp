@@ -1,8 +1,14 @@
 #include "maintenance/lexicon_change.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <vector>
 
 #include "test_folder.h"
 
@@ -12,7 +18,18 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kLetterFile = ".P\r\nP\r\n.prov\r\ntest\r\n.p\xFF\xFF\xFF\r\nF\r\n";
+const std::string kWithExam =
+    ".P\r\nP\r\n.prov\r\ntest\r\n\xA4"
+    "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n";
 const std::string kFailed = "\xC4ndringen gjordes inte: ";
+
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
 
 class LexiconChangeTest : public ::testing::Test {
   protected:
@@ -53,16 +70,34 @@ TEST_F(LexiconChangeTest, BackupHoldsTheVersionBeforeTheLastChange) {
               "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n");
 }
 
-TEST_F(LexiconChangeTest, MissingLetterFileIsReportedAndTheBackupKept) {
-    dir.write("Palt.bak", "old backup");
+TEST_F(LexiconChangeTest, MissingLetterFileIsRestoredFromItsBackup) {
+    // What an interrupted change of an earlier version could leave.
+    dir.write("Palt.bak", kLetterFile);
     fs::remove(file);
-    const auto result = addExam();
-    EXPECT_EQ(result.failure, ChangeFailure::RenameFailed);
-    EXPECT_EQ(
-        changeStatusText(result),
-        kFailed + "Palt.lex kunde inte d\xF6pas om till Palt.bak (No such file or directory)");
+    auto result = addExam();
+    ASSERT_TRUE(result.ok()) << *changeStatusText(result);
+    EXPECT_TRUE(result.restoredFromBackup);
+    EXPECT_EQ(changeStatusText(result),
+              "Uppslagsordet fanns. Tillagt: exam (Palt.lex saknades och \xE5terst\xE4lldes "
+              "fr\xE5n Palt.bak)");
+    EXPECT_EQ(TestFolder::read(file), kWithExam);
+    EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), kLetterFile);
+
+    // The backup's own case names the restored file.
+    fs::remove(file);
+    fs::rename(dir / "Palt.bak", dir / "palt.bak");
+    result = addExam();
+    EXPECT_TRUE(result.restoredFromBackup);
+    EXPECT_EQ(result.letterFile, dir / "palt.lex");
+    EXPECT_EQ(TestFolder::read(dir / "palt.bak"), kLetterFile);
+
+    // Without a backup there is nothing to change.
+    fs::remove(dir / "palt.lex");
+    fs::remove(dir / "palt.bak");
+    result = addExam();
+    EXPECT_EQ(result.failure, ChangeFailure::NoLetterFile);
+    EXPECT_EQ(changeStatusText(result), kFailed + "ingen bokstavsfil: Palt.lex");
     EXPECT_FALSE(fs::exists(file));
-    EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), "old backup");
 }
 
 TEST_F(LexiconChangeTest, WriteProtectionKeepsTheLetterFileInPlace) {
@@ -97,28 +132,102 @@ TEST_F(LexiconChangeTest, WhatIsNoLetterFileIsLeftAlone) {
     EXPECT_TRUE(fs::is_directory(file));
 }
 
-TEST_F(LexiconChangeTest, FailedRenameIsReported) {
-    // A folder holding a file has taken the backup's name.
-    dir.write("Palt.bak/keep", "x");
-    const auto result = addExam();
-    EXPECT_EQ(result.failure, ChangeFailure::RenameFailed);
-    EXPECT_EQ(TestFolder::read(file), kLetterFile);
-    EXPECT_NE(changeStatusText(result)->find("kunde inte d\xF6pas om till Palt.bak"),
-              std::string::npos);
+// Whatever step fails, the letter file and the old backup stay as they were
+// and no temporary file is left behind.
+TEST_F(LexiconChangeTest, FailedStepsLeaveEverythingInPlace) {
+    struct Case {
+        const char* blocked;  // a folder holding a file takes this name
+        ChangeFailure failure;
+        std::string status;
+    };
+    const std::string pid = std::to_string(::getpid());
+    const Case cases[] = {
+        {"Palt.bak", ChangeFailure::RenameFailed, "Palt.bak kunde inte ers\xE4ttas ("},
+        {"Palt.lex.new-", ChangeFailure::WriteFailed, "Palt.lex kunde inte skrivas ("},
+        {"Palt.bak.new-", ChangeFailure::WriteFailed, "Palt.bak kunde inte skrivas ("},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blocked);
+        const bool isTemporary = std::string(c.blocked).ends_with('-');
+        const fs::path blocked = dir / (c.blocked + (isTemporary ? pid : ""));
+        dir.write(blocked.filename().string() + "/keep", "x");
+        if (isTemporary) dir.write("Palt.bak", "old backup");
+        const auto result = addExam();
+        EXPECT_EQ(result.failure, c.failure);
+        EXPECT_TRUE(changeStatusText(result)->starts_with(kFailed + c.status))
+            << *changeStatusText(result);
+        EXPECT_EQ(TestFolder::read(file), kLetterFile);
+        if (isTemporary) {
+            EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), "old backup");
+        }
+        fs::remove_all(blocked);
+        std::set<std::string> left = {".vernik.lock", "Palt.lex"};
+        if (isTemporary) left.insert("Palt.bak");
+        EXPECT_EQ(namesIn(dir.path()), left);
+    }
 }
 
-TEST_F(LexiconChangeTest, FailedWriteBringsThePreviousVersionBack) {
-    // The new version is written beside the letter file first; a folder in
-    // that place makes the write fail.
-    fs::create_directories(dir / ("Palt.lex.new-" + std::to_string(::getpid())) / "x");
-    const auto result = addExam();
-    EXPECT_EQ(result.failure, ChangeFailure::WriteFailed);
-    EXPECT_TRUE(result.restored);
-    EXPECT_EQ(TestFolder::read(file), kLetterFile);
-    EXPECT_FALSE(fs::exists(dir / "Palt.bak"));
-    const auto status = changeStatusText(result);
-    EXPECT_TRUE(status->starts_with(kFailed + "Palt.lex kunde inte skrivas (")) << *status;
-    EXPECT_EQ(status->find("f\xF6rra versionen"), std::string::npos);
+// A second writer waits for the folder's lock and gives up without touching
+// anything when it is not released in time.
+TEST_F(LexiconChangeTest, BusyFolderIsReported) {
+    dir.write("Palt.bak", "old backup");
+    {
+        const FileLock other = lockLexiconFolder(dir.path());
+        ASSERT_TRUE(other.held());
+        const auto result = commitLetterFileChange(file, {.word = "prov", .alt1 = "exam"},
+                                                   {.lockWait = std::chrono::milliseconds(50)});
+        expectNothingChanged(result, ChangeFailure::Busy);
+        EXPECT_EQ(changeStatusText(result), kFailed + "en annan \xE4ndring av " +
+                                                dir.path().filename().string() + " p\xE5g\xE5r");
+    }
+    EXPECT_TRUE(addExam().ok());
+    EXPECT_EQ(TestFolder::read(file), kWithExam);
+}
+
+// Two processes change the same letter file at the same moment, 200 times
+// over; with the lock each works from the other's result, so no change is lost.
+TEST_F(LexiconChangeTest, ChangesAtTheSameMomentAreAllKept) {
+    constexpr int kRounds = 200;
+    const auto word = [](int round, int writer) {
+        return "p" + std::to_string(round) + (writer == 0 ? "a" : "b");
+    };
+    for (int round = 0; round < kRounds; ++round) {
+        int gate[2];
+        ASSERT_EQ(::pipe(gate), 0);
+        std::vector<pid_t> writers;
+        for (int writer = 0; writer < 2; ++writer) {
+            std::fflush(nullptr);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                ::close(gate[1]);
+                char ignored;
+                (void)!::read(gate[0], &ignored, 1);  // both start when the gate opens
+                const std::string headword = word(round, writer);
+                std::_Exit(commitLetterFileChange(file, {.word = headword, .alt1 = "x"}).ok() ? 0
+                                                                                              : 1);
+            }
+            writers.push_back(child);
+        }
+        ::close(gate[0]);
+        ::close(gate[1]);
+        for (const pid_t child : writers) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+    }
+    const auto lines = splitLetterLines(TestFolder::read(file));
+    const auto backup = splitLetterLines(TestFolder::read(dir / "Palt.bak"));
+    int missing = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        for (int writer = 0; writer < 2; ++writer) {
+            missing += std::count(lines.begin(), lines.end(), "." + word(round, writer)) != 1;
+        }
+    }
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(lines.size(), splitLetterLines(kLetterFile).size() + 2 * 2 * kRounds);
+    EXPECT_EQ(backup.size(), lines.size() - 2);  // the version before the last change
 }
 
 }  // namespace

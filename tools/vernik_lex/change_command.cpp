@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -36,15 +37,19 @@ int runChange(const Arguments& args) {
         texts[i - 1] = *bytes;
     }
     const std::string& folder = args[0];
-    const char letter = initialLetter(texts[0]);
-    const auto letterFile = findLetterFile(folder, "", letter, LetterKind::Alt);
-    if (!letterFile) {
-        const fs::path expected = letterFileName(folder, "", letter, LetterKind::Alt);
+    const fs::path expected = letterFileName(folder, "", initialLetter(texts[0]), LetterKind::Alt);
+    if (expected.empty()) {
+        std::fprintf(stderr, "vernik-lex: no letter file for %s\n", args[1].c_str());
+        return 1;
+    }
+    // A size limit makes the write fail with a message instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const ChangeResult result = commitLetterFileChange(
+        expected, {.word = texts[0], .alt1 = texts[1], .alt2 = texts[2], .alt3 = texts[3]});
+    if (result.failure == ChangeFailure::NoLetterFile) {
         std::fprintf(stderr, "vernik-lex: no letter file %s\n", expected.c_str());
         return 1;
     }
-    const ChangeResult result = commitLetterFileChange(
-        *letterFile, {.word = texts[0], .alt1 = texts[1], .alt2 = texts[2], .alt3 = texts[3]});
     const std::optional<std::string> status = changeStatusText(result);
     if (!result.ok()) {
         printUtf8(stderr, "vernik-lex: ", status.value_or(""));

@@ -37,7 +37,11 @@ bool lookUpOne(const LookupOptions& options, const std::string& argument) {
             : lookUpInLexicons({.folder = options.folder, .word = word, .letter = letter}, table);
     if (!outcome.altFileFound) {
         const fs::path expected = letterFileName(options.folder, "", letter, LetterKind::Alt);
-        std::fprintf(stderr, "vernik-lex: no letter file %s\n", expected.c_str());
+        if (expected.empty()) {
+            std::fprintf(stderr, "vernik-lex: no letter file for %s\n", argument.c_str());
+        } else {
+            std::fprintf(stderr, "vernik-lex: no letter file %s\n", expected.c_str());
+        }
         return false;
     }
     const int stored = std::min(table.AltCount, kAltSlots);
