@@ -1,6 +1,8 @@
 // The lookup runs on every keystroke and reads its letter file afresh each
-// time. This compares the lookup of the last headword of a 200,000-headword
-// letter file with a plain read() of the same file.
+// time. This compares the lookup of the last headword of two large letter
+// files with a plain read() of the same file: 200,000 headwords with one
+// alternative each (about 5 MB), and about 7 MB of headwords with one to four
+// alternatives each.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,18 +14,25 @@
 namespace {
 
 struct LargeFile {
-    std::filesystem::path folder = vernik::bench::freshFolder("vernik-bench-lookup");
-    std::string lastWord = vernik::bench::writeLargeAltFile(folder, 200000);
-    std::filesystem::path file = folder / "Balt.lex";
+    LargeFile(const std::string& name, const vernik::bench::LargeAltFileShape& shape)
+        : folder(vernik::bench::freshFolder(name)),
+          lastWord(vernik::bench::writeLargeAltFile(folder, shape)),
+          file(folder / "Balt.lex") {}
+    std::filesystem::path folder;
+    std::string lastWord;
+    std::filesystem::path file;
 };
 
-const LargeFile& largeFile() {
-    static const LargeFile file;
-    return file;
+const LargeFile& largeFile(int which) {
+    static const LargeFile oneAlternative("vernik-bench-lookup", {});
+    static const LargeFile manyAlternatives(
+        "vernik-bench-lookup-7mb",
+        {.headwords = 106000, .fewestAlternatives = 1, .mostAlternatives = 4});
+    return which == 0 ? oneAlternative : manyAlternatives;
 }
 
 void BM_PlainRead(benchmark::State& state) {
-    const auto& large = largeFile();
+    const auto& large = largeFile(static_cast<int>(state.range(0)));
     std::vector<char> buffer(64 * 1024);
     for (auto _ : state) {
         const int fd = ::open(large.file.c_str(), O_RDONLY);
@@ -35,10 +44,10 @@ void BM_PlainRead(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() *
                             static_cast<int64_t>(std::filesystem::file_size(large.file)));
 }
-BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainRead)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_LookupLastHeadword(benchmark::State& state) {
-    const auto& large = largeFile();
+    const auto& large = largeFile(static_cast<int>(state.range(0)));
     vernik::AltTable table;
     for (auto _ : state) {
         vernik::scanAltFile({.word = large.lastWord, .altFile = large.file}, table);
@@ -48,7 +57,7 @@ void BM_LookupLastHeadword(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() *
                             static_cast<int64_t>(std::filesystem::file_size(large.file)));
 }
-BENCHMARK(BM_LookupLastHeadword)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LookupLastHeadword)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -27,6 +27,47 @@ class HeadwordScan {
 
     bool goOn() const { return goOn_; }
     bool entryFound() const { return entryFound_; }
+    bool collecting() const { return matching_; }
+
+    // While nothing is collected, the lines that cannot change the scan: the
+    // alternatives, and the headwords that differ from the word without
+    // ranking above it at their first difference (the scan neither stops at
+    // them nor collects them).
+    LinePassRule passRule() const {
+        LinePassRule rule;
+        rule.mark = '.';
+        rule.passes = [this](std::string_view line) { return passesOver(line); };
+        rule.lengthWanted = word_.size() + 1;
+        if (word_.size() >= 2) {
+            const auto wordChar = static_cast<unsigned char>(word_[1]);
+            int below = 0;
+            while (below < 256 && below != wordChar && rank_[below] <= rank_[wordChar]) ++below;
+            rule.passesThirdBelow = below;
+        }
+        return rule;
+    }
+
+    // Whether the headword line, met while nothing is collected, leaves the
+    // scan going on with nothing collected.
+    bool passesOver(std::string_view line) const {
+        const std::size_t n = word_.size();
+        // A one-letter word stops at any longer headword.
+        if (n < 2) return false;
+        const std::size_t last = std::min(line.size(), n + 1);
+        for (std::size_t i = 3; i <= last; ++i) {
+            const auto lineChar = static_cast<unsigned char>(line[i - 1]);
+            const auto wordChar = static_cast<unsigned char>(word_[i - 2]);
+            if (lineChar != wordChar) return rank_[lineChar] <= rank_[wordChar];
+        }
+        return false;  // it agrees with the word wherever both have letters
+    }
+
+    // What such a headword line of `length` bytes would have left.
+    void onPassedHeadword(std::size_t length) {
+        matching_ = false;
+        count_ = 1;
+        lastPosition_ = std::min(length, word_.size() + 1);
+    }
 
     void onLine(std::string_view line) {
         if (!line.empty() && line[0] == '.') onHeadwordLine(line);
@@ -81,24 +122,43 @@ class HeadwordScan {
     int count_ = 1;
 };
 
-}  // namespace
-
-ScanOutcome scanAltFile(const ScanRequest& request, AltTable& table) {
+// Reads the alt file line by line, or, when `passOtherLines`, passes over the
+// lines that cannot change the scan without cutting them out.
+ScanOutcome scan(const ScanRequest& request, AltTable& table, bool passOtherLines) {
     ScanOutcome outcome;
     LineReader reader(request.altFile);
     if (!reader.isOpen()) return outcome;
     outcome.fileFound = true;
 
     HeadwordScan scan(request, table);
+    const LinePassRule rule = scan.passRule();
+    LineReader::PassedMarkedLine passed;
+    // The last line read (or passed over); the reader keeps it valid at the end.
     std::string_view line;
-    std::string_view lastLine;  // valid: the reader keeps it until a further line is read
-    while (scan.goOn() && reader.next(line)) {
+    while (scan.goOn()) {
+        bool more = false;
+        if (passOtherLines && !scan.collecting()) {
+            more = reader.nextUnpassed(line, rule, passed);
+            if (passed.any) scan.onPassedHeadword(passed.length);
+        } else {
+            more = reader.next(line);
+        }
+        if (!more) break;
         scan.onLine(line);
-        lastLine = line;
     }
     outcome.entryFound = scan.entryFound();
-    outcome.phraseFollows = hasBlankBeforeLast(lastLine);
+    outcome.phraseFollows = hasBlankBeforeLast(line);
     return outcome;
+}
+
+}  // namespace
+
+ScanOutcome scanAltFile(const ScanRequest& request, AltTable& table) {
+    return scan(request, table, true);
+}
+
+ScanOutcome scanAltFileLineByLine(const ScanRequest& request, AltTable& table) {
+    return scan(request, table, false);
 }
 
 CommentOutcome collectComments(const std::filesystem::path& comFile,
@@ -108,8 +168,10 @@ CommentOutcome collectComments(const std::filesystem::path& comFile,
     if (!reader.isOpen()) return outcome;
     outcome.fileFound = true;
 
+    // Outside a block only a line equal to the headword line matters.
+    const bool passOtherLines = !headwordLine.empty() && headwordLine[0] == '.';
     std::string_view line;
-    while (reader.next(line)) {
+    while (passOtherLines ? reader.nextStartingWith('.', line) : reader.next(line)) {
         if (line != headwordLine) continue;
         // The line that ends a block is not itself examined as a headword.
         while (reader.next(line) && (line.empty() || line[0] != '.')) {

@@ -29,6 +29,10 @@ struct ScanOutcome {
 // place where the word would stand. A missing file leaves `table` untouched.
 ScanOutcome scanAltFile(const ScanRequest& request, AltTable& table);
 
+// The same scan handing every line of the file to the rules one by one; the
+// plain form that scanAltFile's passing over of lines must agree with.
+ScanOutcome scanAltFileLineByLine(const ScanRequest& request, AltTable& table);
+
 // The comment lines of `headwordLine` (the headword line exactly as stored,
 // "." included) from every block of it in a com file, in file order.
 struct CommentOutcome {

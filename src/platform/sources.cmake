@@ -2,6 +2,7 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/cp1252.cpp
   ${CMAKE_CURRENT_LIST_DIR}/utf8.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/marked_line_search.cpp
   ${CMAKE_CURRENT_LIST_DIR}/files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/decimal_number.cpp
 )

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lexicon/scan_check.h"
 #include "test_folder.h"
 
 namespace vernik {
@@ -156,6 +157,42 @@ TEST(CollectComments, TheLineEndingABlockIsNotExaminedAsAHeadword) {
     TestFolder dir;
     const auto file = dir.writeLines("Bcom.lex", {".bad", "one", ".bad", "skipped"});
     EXPECT_EQ(collectComments(file, ".bad").lines, (std::vector<std::string>{"one"}));
+}
+
+TEST_F(HeadwordScanTest, ReadsFilesWithCrOnlyLineEnds) {
+    dir.write("Balt.lex", ".B\rB\r.bad\rd\xE5lig\rusel\r.bada\rbathe\r" + kSentinel + "\rF\r");
+    scanAltFile({.word = "bad", .altFile = dir / "Balt.lex"}, table);
+    EXPECT_EQ(collected(), (std::vector<std::string>{".bad", "d\xE5lig", "usel"}));
+    dir.write("Bcom.lex", ".bad\rone\rtwo\r.bada\rnot\r");
+    EXPECT_EQ(collectComments(dir / "Bcom.lex", ".bad").lines,
+              (std::vector<std::string>{"one", "two"}));
+}
+
+// The scan passes over lines that cannot change it without handing them to
+// the rules; the result must be what the plain loop gives, in every file.
+TEST(HeadwordScanPassing, AgreesWithThePlainScanOnGeneratedFiles) {
+    TestFolder dir;
+    std::mt19937 random(4711);
+    for (int round = 0; round < 300; ++round) {
+        // A few files large enough to span several read blocks.
+        const int entries = round % 100 == 99 ? 40000 : static_cast<int>(random() % 40);
+        const std::string bytes = scan_check::generatedLetterFile(random, entries);
+        const auto file = dir.write("Balt.lex", bytes);
+        const CollationRank otherRank = scan_check::generatedRank(random);
+        for (int i = 0; i < 8; ++i) {
+            const std::string word = scan_check::generatedWord(random, 1 + random() % 5);
+            const CollationRank* rank = i % 2 ? &otherRank : nullptr;
+            ASSERT_EQ(scan_check::compareScans(file, word, rank, static_cast<int>(random() % 3)),
+                      "")
+                << "round " << round;
+        }
+        const auto lines = referenceLines(bytes, 0);
+        const std::string headword =
+            lines.empty() ? ".b" : lines[random() % lines.size()].substr(0, kShortTextLength);
+        ASSERT_EQ(collectComments(file, headword).lines,
+                  scan_check::referenceComments(bytes, headword))
+            << "round " << round;
+    }
 }
 
 }  // namespace

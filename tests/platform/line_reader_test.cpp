@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/cp1252.h"
 #include "platform/files.h"
+#include "platform/line_reader_check.h"
+#include "settings/file_size_limit.h"
 #include "test_folder.h"
 
 namespace vernik {
@@ -17,12 +21,28 @@ std::vector<std::string> readAll(const std::filesystem::path& file, std::size_t 
     return lines;
 }
 
-TEST(LineReader, AcceptsCrLfAndLfAndALastLineWithoutEnd) {
+TEST(LineReader, EndsLinesAtLfCrLfAndALoneCr) {
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"one\r\ntwo\nthree", {"one", "two", "three"}},
+        {"\r\n\nx\r\n", {"", "", "x"}},
+        {"", {}},
+        {"old\rmac\rlines", {"old", "mac", "lines"}},
+        {"a\r\r\nb\n\rc\r", {"a", "", "b", "", "c"}},
+        {"\r", {""}},
+        // A line ending on the buffer's last byte once left its line end
+        // behind for the next call to trip over.
+        {"hund\n", {"hund"}},
+        {"\n", {""}},
+        {".bad\r\n", {".bad"}},
+    };
     TestFolder dir;
-    EXPECT_EQ(readAll(dir.write("a", "one\r\ntwo\nthree")),
-              (std::vector<std::string>{"one", "two", "three"}));
-    EXPECT_EQ(readAll(dir.write("b", "\r\n\nx\r\n")), (std::vector<std::string>{"", "", "x"}));
-    EXPECT_TRUE(readAll(dir.write("c", "")).empty());
+    for (const auto& [bytes, lines] : cases) {
+        EXPECT_EQ(readAll(dir.write("f", bytes)), lines) << bytes;
+    }
 }
 
 TEST(LineReader, CutsLongLinesAndSkipsTheirRest) {
@@ -37,53 +57,60 @@ TEST(LineReader, CutsLongLinesAndSkipsTheirRest) {
     EXPECT_EQ(readAll(dir.write("g", longLine + "\n"), 0)[0], longLine);
 }
 
-TEST(LineReader, KeepsBinaryBytesAndLinesAcrossBlockBoundaries) {
-    TestFolder dir;
+// Text of the few bytes that matter to line reading, with lines of every
+// length from empty to well over the line limit.
+std::string generatedText(std::mt19937& random, std::size_t size) {
+    static constexpr char kBytes[] = {'a', 'b', 'x', '.', '.', ' ', '\r', '\n', '\0', '\xFF'};
     std::string bytes;
-    std::vector<std::string> expected;
-    for (int i = 0; i < 20000; ++i) {
-        std::string line = "line" + std::to_string(i) + std::string(1, '\0') + "\xFF\x81";
-        expected.push_back(line);
-        bytes += line + (i % 2 ? "\n" : "\r\n");
-    }
-    EXPECT_EQ(readAll(dir.write("big", bytes)), expected);
-}
-
-// The lines of `bytes` as the format defines them, the slow and obvious way.
-std::vector<std::string> referenceLines(const std::string& bytes, std::size_t max) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const bool ended = end != std::string::npos;
-        if (!ended) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (max != 0 && line.size() > max) line.resize(max);
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-TEST(LineReader, AgreesWithAPlainSplitOnRandomFiles) {
-    TestFolder dir;
-    std::srand(12345);
-    for (int round = 0; round < 40; ++round) {
-        std::string bytes;
-        const int size = round < 20 ? std::rand() % 2000 : 200000 + std::rand() % 400000;
-        while (static_cast<int>(bytes.size()) < size) {
-            const int kind = std::rand() % 10;
-            const std::size_t length = kind == 0 ? 200 + std::rand() % 400 : std::rand() % 30;
-            for (std::size_t i = 0; i < length; ++i)
-                bytes += static_cast<char>(1 + std::rand() % 255);
-            bytes += std::rand() % 2 ? "\r\n" : "\n";
+    while (bytes.size() < size) {
+        const int kind = static_cast<int>(random() % 16);
+        if (kind == 0) {
+            bytes.append(200 + random() % 200, 'q');  // over the limit
+        } else if (kind < 4) {
+            bytes += random() % 2 ? "\r\n" : "\r";
+        } else {
+            bytes += kBytes[random() % sizeof kBytes];
         }
-        if (round % 3 == 0)
-            bytes.resize(bytes.size() - 1 - std::rand() % 3);  // cut the last line end
-        const auto file = dir.write("r" + std::to_string(round), bytes);
-        for (std::size_t max : {std::size_t{0}, std::size_t{255}, std::size_t{7}}) {
-            ASSERT_EQ(readAll(file, max), referenceLines(bytes, max)) << "round " << round;
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+// Every way of reading, with calls chosen at random.
+void expectAgreement(const std::filesystem::path& file, const std::string& bytes,
+                     std::size_t blockSize, std::mt19937& random) {
+    for (std::size_t maxLength : {std::size_t{0}, std::size_t{255}, std::size_t{7}}) {
+        for (int below : {0, int{'b'}, 256}) {
+            const ReadingPlan plan{blockSize, maxLength, below, 1 + random() % 6};
+            const auto chooseCall = [&random] { return static_cast<int>(random() % 3); };
+            ASSERT_EQ(compareWithReference(file, bytes, plan, chooseCall), "")
+                << "size " << bytes.size();
+        }
+    }
+}
+
+TEST(LineReader, AgreesWithThePlainSplitAroundEveryChunkAndBlockBoundary) {
+    TestFolder dir;
+    std::mt19937 random(12345);
+    // Small blocks put block boundaries everywhere: every size from empty
+    // over a few 64-byte chunks.
+    for (std::size_t size = 0; size <= 200; ++size) {
+        const std::string bytes = generatedText(random, size);
+        const auto file = dir.write("small", bytes);
+        for (std::size_t blockSize : {1, 2, 3, 63, 64, 65, 66, 127, 130, 4096}) {
+            expectAgreement(file, bytes, blockSize, random);
+        }
+    }
+    // The real block size, with each kind of byte on either side of the
+    // boundary: a CR LF split by it among them.
+    const std::size_t block = LineReader::kBlockSize;
+    for (const char* around : {"\r\n", "\r\r", "\n\r", "a\r", "\r.", "\n.", "..", "a\n"}) {
+        for (std::size_t size : {block - 1, block, block + 1, block + 2, 2 * block + 1}) {
+            std::string bytes = generatedText(random, std::max(size, block + 1));
+            bytes[block - 1] = around[0];
+            bytes[block] = around[1];
+            bytes.resize(size);
+            expectAgreement(dir.write("large", bytes), bytes, block, random);
         }
     }
 }
@@ -92,6 +119,11 @@ TEST(LineReader, MissingFileAndFolderAreNotOpen) {
     TestFolder dir;
     EXPECT_FALSE(LineReader(dir / "missing").isOpen());
     EXPECT_FALSE(LineReader(dir.path()).isOpen());
+    std::string_view line = "kept";
+    LineReader missing(dir / "missing");
+    EXPECT_FALSE(missing.next(line));
+    EXPECT_FALSE(missing.nextStartingWith('.', line));
+    EXPECT_EQ(line, "kept");
 }
 
 TEST(Cp1252, EveryByteSurvivesARoundTripThroughUtf8) {
@@ -131,11 +163,17 @@ TEST(Files, ReplacingWriteKeepsTheOldFileOnFailure) {
     const auto file = dir.write("doc.txt", "old");
     ASSERT_TRUE(writeFileReplacing(file, "new").ok());
     EXPECT_EQ(TestFolder::read(file), "new");
-    const auto missingFolder = dir / "no-such-folder" / "doc.txt";
-    const WriteResult failed = writeFileReplacing(missingFolder, "x");
+    WriteResult failed;
+    {
+        // The new text does not fit: the write fails part way.
+        const FileSizeLimit limit(4);
+        ASSERT_TRUE(limit.active());
+        failed = writeFileReplacing(file, "longer than the limit");
+    }
     EXPECT_FALSE(failed.ok());
     EXPECT_NE(failed.error.find("doc.txt"), std::string::npos);
     EXPECT_EQ(TestFolder::read(file), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace

@@ -83,6 +83,39 @@ TEST_F(LexiconLookupTest, MissingMainLetterFileKeepsThePreviousLines) {
     EXPECT_EQ(slots(table), (std::vector<std::string>{".bad", "bath"}));
 }
 
+// Files whose last line ends on the last byte read once made the next read
+// return a line of garbage: a crash in list search, a read before the
+// buffer, or an alternative of NUL bytes.
+TEST(LookupFiles, ShortFilesEndingInALineEnd) {
+    TestFolder dir;
+    EXPECT_EQ(searchList(dir.write("l.lex", "hund\n"), "hund", false).lines,
+              (std::vector<std::string>{".hund", std::string(kListHitSeparator)}));
+    dir.writeLines("lex/Aalt.lex", {".A", "A"});
+    dir.write("lex/Dalt.lex", "\n");
+    dir.write("lex/Balt.lex", ".bad\r\n");
+    const std::string folder = (dir / "lex").string();
+    AltTable table;
+    lookUpInLexicons({.folder = folder, .word = "dag", .letter = 'D'}, table);
+    EXPECT_EQ(slots(table), (std::vector<std::string>{""}));
+    lookUpInLexicons({.folder = folder, .word = "bad", .letter = 'B'}, table);
+    EXPECT_EQ(slots(table), (std::vector<std::string>{".bad"}));
+}
+
+TEST(LookupFiles, CrOnlyFilesReadLineByLine) {
+    TestFolder dir;
+    dir.write("sven/Balt.lex", ".B\rB\r.bad\rbath\r.bada\rbathe\r.b\xFF\xFF\xFF\rF\r");
+    dir.write("sven/Bcom.lex", ".bad\rmain comment\r.b\xFF\xFF\xFF\rF\r");
+    AltTable table;
+    const auto outcome =
+        lookUpInLexicons({.folder = (dir / "sven").string(), .word = "bad", .letter = 'B'}, table);
+    EXPECT_EQ(slots(table), (std::vector<std::string>{".bad", "bath"}));
+    EXPECT_EQ(outcome.comments, (std::vector<std::string>{"main comment"}));
+    EXPECT_EQ(lexiconViewLines(dir / "sven/Balt.lex", ".bada").size(), 4u);
+    const auto list =
+        searchList(dir.write("list.txt", "pear\rapple pie is long enough\r"), "apple", false);
+    EXPECT_EQ(list.lines.front(), ".apple pie is long enough");
+}
+
 TEST(LookupWordCut, EndsAtTheFirstCharacterOutsideTheWordClass) {
     EXPECT_EQ(cutLookupWord("bad,"), "bad");
     EXPECT_EQ(cutLookupWord("bad boy!"), "bad boy");
