@@ -17,8 +17,13 @@ class ScriptedDialogs : public vernik::Dialogs {
         lastFolder = folder;
         ++opened;
         if (openAnswers.empty()) return std::nullopt;
-        auto answer = openAnswers.front();
+        // Taken out as a plain QString: GCC 12 at -O2 warns, wrongly, that a
+        // copied std::optional<QString> may be used uninitialized.
+        const std::optional<QString>& front = openAnswers.front();
+        const bool cancelled = !front.has_value();
+        const QString answer = front.value_or(QString());
         openAnswers.pop_front();
+        if (cancelled) return std::nullopt;
         return answer;
     }
     std::optional<QString> saveFile(QWidget*, const QString& title, const QString& proposed,
