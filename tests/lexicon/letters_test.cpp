@@ -23,7 +23,9 @@ TEST(InitialLetter, FoldsAccentsAndSwedishLetters) {
         EXPECT_EQ(initialLetter(word), '\xD6') << word;  // ö Ö ø Ø
     }
     EXPECT_EQ(initialLetter("\xE9l\xE8ve"), 'E');  // é
-    EXPECT_EQ(initialLetter("\xFC" "ber"), '\xDC');   // ü
+    EXPECT_EQ(initialLetter("\xFC"
+                            "ber"),
+              '\xDC');  // ü
     EXPECT_EQ(initialLetter("\xF1"), 'N');
     EXPECT_EQ(initialLetter("\xBF"), 'Z');
     EXPECT_EQ(initialLetter("bad"), 'B');

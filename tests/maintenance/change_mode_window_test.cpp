@@ -11,7 +11,7 @@ namespace {
 const std::string kSentinelP = ".p\xFF\xFF\xFF";
 
 class ChangeModeWindowTest : public ProgramFixture {
-protected:
+  protected:
     void SetUp() override {
         ProgramFixture::SetUp();
         folder.writeLines("sven/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
@@ -44,8 +44,10 @@ TEST_F(ChangeModeWindowTest, AddingToAnExistingHeadwordKeepsABackup) {
     form().EditPAlt1->setText("exam");
     QTest::mouseDClick(form().Edit1, Qt::LeftButton);
     EXPECT_FALSE(state().maintenance.ChangeMode);
-    EXPECT_EQ(letterFile(), ".P\r\nP\r\n.prov\r\ntest\r\ntrial\r\n\xA4" "exam\r\n" + kSentinelP +
-                                "\r\nFilslutsindikering\r\n");
+    EXPECT_EQ(letterFile(),
+              ".P\r\nP\r\n.prov\r\ntest\r\ntrial\r\n\xA4"
+              "exam\r\n" +
+                  kSentinelP + "\r\nFilslutsindikering\r\n");
     EXPECT_EQ(TestFolder::read(folder / "sven/Palt.bak"), before);
     EXPECT_TRUE(form().Edit5->isVisible());
     EXPECT_EQ(form().Edit5->text(), "Uppslagsordet fanns. Tillagt: exam");

@@ -20,7 +20,7 @@ TEST(OutputBoxDisplayLines, FollowTheWrapAtTheBoxWidth) {
     ASSERT_GT(count, 4);
     std::string joined;
     for (int i = 0; i < count - 2; ++i) joined += box.displayLine(i);
-    EXPECT_EQ(joined, words.toStdString());  // the wrapped lines give back the paragraph
+    EXPECT_EQ(joined, words.toStdString());     // the wrapped lines give back the paragraph
     EXPECT_EQ(box.displayLine(count - 2), "");  // the empty paragraph is a line of its own
     EXPECT_EQ(box.displayLine(count - 1), "last");
     EXPECT_EQ(box.displayLineOf(0), 0);
@@ -37,10 +37,14 @@ TEST(OutputBoxText, SelectionAndEditsCountSingleByteCharacters) {
     box.select(2, 3);
     EXPECT_EQ(box.selectedText(), "\xF6\na");
     box.deleteSelection();
-    EXPECT_EQ(box.text(), "\xE5\xE4" "bc");
+    EXPECT_EQ(box.text(),
+              "\xE5\xE4"
+              "bc");
     box.select(100, 5);  // clamped to the text
     box.insert("!");
-    EXPECT_EQ(box.text(), "\xE5\xE4" "bc!");
+    EXPECT_EQ(box.text(),
+              "\xE5\xE4"
+              "bc!");
 }
 
 }  // namespace
