@@ -139,7 +139,7 @@ std::string lexicon1Path(std::string_view value, const std::string& startFolder)
 }
 
 std::string lexicon2Folder(std::string_view value, const std::string& startFolder) {
-    const std::string path = resolveSettingsPath(value, startFolder);
+    std::string path = resolveSettingsPath(value, startFolder);
     if (isLetterFileName(lastPartOf(path)) || isRegularFile(path))
         return folderHolding(path).string();
     return path;
