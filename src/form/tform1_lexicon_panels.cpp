@@ -35,16 +35,16 @@ LexiconPanelControls makeLexiconPanel(QWidget* client, const QString& panelName,
     c.panel = named(new QFrame(client), panelName, QRect(270, 5, 465, 84));
     c.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setGround(*c.panel, look::buttonFace());
-    c.prompt = named(new QLabel(prompt, c.panel), prefix.arg("Label", "1"), QRect(8, 6, 449, 14));
+    c.prompt = named(new QLabel(prompt, c.panel), prefix.arg(u"Label", u"1"), QRect(8, 6, 449, 14));
     c.nameLabel =
-        named(new QLabel(nameCaption, c.panel), prefix.arg("Label", "2"), QRect(8, 30, 50, 14));
-    c.fileField = named(new QLineEdit(c.panel), prefix.arg("Edit", "1"), QRect(60, 27, 397, 21));
-    c.browse = named(new QPushButton(QStringLiteral("Browse"), c.panel), prefix.arg("Button", "1"),
-                     QRect(60, 54, 80, 24));
-    c.ok = named(new QPushButton(QStringLiteral("OK"), c.panel), prefix.arg("Button", "2"),
+        named(new QLabel(nameCaption, c.panel), prefix.arg(u"Label", u"2"), QRect(8, 30, 50, 14));
+    c.fileField = named(new QLineEdit(c.panel), prefix.arg(u"Edit", u"1"), QRect(60, 27, 397, 21));
+    c.browse = named(new QPushButton(QStringLiteral("Browse"), c.panel),
+                     prefix.arg(u"Button", u"1"), QRect(60, 54, 80, 24));
+    c.ok = named(new QPushButton(QStringLiteral("OK"), c.panel), prefix.arg(u"Button", u"2"),
                  QRect(150, 54, 80, 24));
-    c.cancel = named(new QPushButton(QStringLiteral("Avbryt"), c.panel), prefix.arg("Button", "3"),
-                     QRect(240, 54, 80, 24));
+    c.cancel = named(new QPushButton(QStringLiteral("Avbryt"), c.panel),
+                     prefix.arg(u"Button", u"3"), QRect(240, 54, 80, 24));
     c.panel->hide();
     return c;
 }

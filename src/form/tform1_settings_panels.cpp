@@ -55,13 +55,16 @@ QPushButton* makeButton(QWidget* panel, const char* name, const QString& caption
 
 // The panel's heading and the meaning of the Mod codes.
 void makeHeading(QWidget* panel, const QString& prefix, const QString& title) {
-    QLabel* heading = makeLabel(panel, prefix + "Title", title, kLabelLeft, 6, 300);
+    QLabel* heading = makeLabel(panel, prefix + QStringLiteral("Title"), title, kLabelLeft, 6, 300);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    makeLabel(panel, prefix + "Mod1", QStringLiteral("0 = 4 = Default"), kLabelLeft, 28, 120);
-    makeLabel(panel, prefix + "Mod2", QStringLiteral("1 = Ändras"), kModLeft, 28, 90);
-    makeLabel(panel, prefix + "Mod3", QStringLiteral("2 = Fast  3=FastFast"), 240, 28, 160);
+    makeLabel(panel, prefix + QStringLiteral("Mod1"), QStringLiteral("0 = 4 = Default"), kLabelLeft,
+              28, 120);
+    makeLabel(panel, prefix + QStringLiteral("Mod2"), QStringLiteral("1 = Ändras"), kModLeft, 28,
+              90);
+    makeLabel(panel, prefix + QStringLiteral("Mod3"), QStringLiteral("2 = Fast  3=FastFast"), 240,
+              28, 160);
 }
 
 // One entry: its label (named after the Mod box), its Mod box and its value

@@ -249,10 +249,6 @@ fs::path targetFolder(const fs::path& outDir) {
     return normal.has_filename() ? normal : normal.parent_path();
 }
 
-fs::path parentOf(const fs::path& folder) {
-    return folder.has_parent_path() ? folder.parent_path() : fs::path(".");
-}
-
 // The target must be named, must not exist or be an empty folder, and its
 // parent must exist.
 std::string checkTarget(const fs::path& target) {
@@ -262,8 +258,8 @@ std::string checkTarget(const fs::path& target) {
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(target, ec);
     if (!fs::exists(status)) {
-        if (!fs::is_directory(parentOf(target), ec)) {
-            return parentOf(target).string() + ": no such folder";
+        if (!fs::is_directory(folderHolding(target), ec)) {
+            return folderHolding(target).string() + ": no such folder";
         }
         return {};
     }

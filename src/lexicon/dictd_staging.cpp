@@ -10,15 +10,12 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/files.h"
+
 namespace vernik {
-namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
-
-fs::path parentOf(const fs::path& folder) {
-    return folder.has_parent_path() ? folder.parent_path() : fs::path(".");
-}
 
 std::string failed(const fs::path& path, int error) {
     return path.string() + ": " + std::strerror(error);
@@ -64,7 +61,8 @@ std::size_t removeAbandonedStagingFolders(const fs::path& target) {
     const std::string prefix = stagingPrefix(target);
     std::size_t removed = 0;
     std::error_code ec;
-    for (fs::directory_iterator it(parentOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(folderHolding(target), ec), end; !ec && it != end;
+         it.increment(ec)) {
         const auto pid = stagingPid(it->path().filename().string(), prefix);
         std::error_code statusError;
         const bool folder = it->symlink_status(statusError).type() == fs::file_type::directory;
@@ -129,14 +127,14 @@ std::string StagingFolder::create(const fs::path& target) {
     const std::string base = stagingPrefix(target) + std::to_string(::getpid());
     for (int attempt = 0; attempt < 1000; ++attempt) {
         const std::string name = attempt == 0 ? base : base + "-" + std::to_string(attempt);
-        const fs::path candidate = parentOf(target) / name;
+        const fs::path candidate = folderHolding(target) / name;
         if (::mkdir(candidate.c_str(), 0777) == 0) {
             path_ = candidate;
             return {};
         }
         if (errno != EEXIST) return failed(candidate, errno);
     }
-    return parentOf(target).string() + ": cannot create a temporary folder";
+    return folderHolding(target).string() + ": cannot create a temporary folder";
 }
 
 // One syncfs brings every file written into the folder to disk at once; a
@@ -156,7 +154,7 @@ std::string StagingFolder::publish(const fs::path& target) {
     }
     path_.clear();
     // The rename is done; syncing the parent makes it outlast a power cut.
-    syncFolder(parentOf(target));
+    syncFolder(folderHolding(target));
     return {};
 }
 

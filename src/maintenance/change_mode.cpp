@@ -40,7 +40,7 @@ void ChangeMode::PanelAlt1DblClick() {
     form_.LabelPAlt3->show();
     form_.EditPAlt1->show();
     form_.EditPAlt4->hide();
-    const bool headwordExists = "." + form_.Edit1->text() == form_.Edit2->text();
+    const bool headwordExists = u'.' + form_.Edit1->text() == form_.Edit2->text();
     for (QLineEdit* box : {form_.EditPAlt2, form_.EditPAlt3}) box->setVisible(!headwordExists);
     if (headwordExists) {
         for (QLineEdit* box :

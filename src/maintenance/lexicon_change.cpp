@@ -26,10 +26,6 @@ bool isWriteProtected(const fs::path& path) {
     return (perms & fs::perms::owner_write) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
 }
 
-fs::path folderOf(const fs::path& file) {
-    return file.has_parent_path() ? file.parent_path() : fs::path(".");
-}
-
 // The names of letter files and their backups, whose temporaries a commit
 // clears away.
 bool isLetterFileTarget(std::string_view name) {
@@ -85,9 +81,10 @@ std::string failureText(const ChangeResult& result) {
         case ChangeFailure::WriteProtected:
             return text + "bokstavsfilen \xE4r skrivskyddad: " + name;
         case ChangeFailure::FolderWriteProtected:
-            return text + "mappen \xE4r skrivskyddad: " + shownName(folderOf(result.letterFile));
+            return text +
+                   "mappen \xE4r skrivskyddad: " + shownName(folderHolding(result.letterFile));
         case ChangeFailure::Busy:
-            return text + "en annan \xE4ndring av " + shownName(folderOf(result.letterFile)) +
+            return text + "en annan \xE4ndring av " + shownName(folderHolding(result.letterFile)) +
                    " p\xE5g\xE5r";
         case ChangeFailure::LockFailed:
             return text + "mappen kunde inte l\xE5sas" + cause;
@@ -170,7 +167,7 @@ ChangeResult commitLetterFileChange(const fs::path& letterFile, const RewriteReq
                                     const CommitOptions& options) {
     ChangeResult result;
     result.letterFile = letterFile;
-    const fs::path folder = folderOf(letterFile);
+    const fs::path folder = folderHolding(letterFile);
     std::error_code ec;
     if (!letterFile.has_filename() || !fs::is_directory(folder, ec)) {
         fail(result, ChangeFailure::NoLetterFile);

@@ -110,7 +110,7 @@ int OutputBox::selectionLength() const {
 
 std::string OutputBox::selectedText() const {
     // Paragraph ends inside a selection read as line ends.
-    return toBytes(edit_.textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'));
+    return toBytes(edit_.textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
 }
 
 char OutputBox::characterAt(int position) const {

@@ -12,7 +12,9 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <cmath>
+#include <cstdint>
 #include <map>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/rtf_code_pages.h"
@@ -87,16 +89,17 @@ class Tables {
         const RtfColour colour{static_cast<std::uint8_t>(qt.red()),
                                static_cast<std::uint8_t>(qt.green()),
                                static_cast<std::uint8_t>(qt.blue())};
-        for (std::size_t i = 0; i < doc_.colours.size(); ++i) {
-            if (doc_.colours[i] == colour) return static_cast<int>(i);
-        }
-        doc_.colours.push_back(colour);
-        return static_cast<int>(doc_.colours.size() - 1);
+        const std::uint32_t rgb = (static_cast<std::uint32_t>(colour.red) << 16) |
+                                  (static_cast<std::uint32_t>(colour.green) << 8) | colour.blue;
+        const auto [it, added] = colours_.try_emplace(rgb, static_cast<int>(doc_.colours.size()));
+        if (added) doc_.colours.push_back(colour);
+        return it->second;
     }
 
   private:
     RtfDocument& doc_;
     std::map<std::pair<std::string, int>, int> fonts_;
+    std::unordered_map<std::uint32_t, int> colours_;  // 0xRRGGBB to its number
 };
 
 // A fragment's text without the object and frame markers a document keeps in it.

@@ -35,7 +35,7 @@ QString joinLines(const std::vector<std::string>& lines) {
     QStringList texts;
     texts.reserve(static_cast<int>(lines.size()));
     for (const auto& line : lines) texts << fromBytes(line);
-    return texts.join(QChar('\n'));
+    return texts.join(u'\n');
 }
 
 std::string withoutTrailingBlanks(std::string text) {
@@ -216,9 +216,9 @@ void LookupDriver::showLookup(const LexiconLookupOutcome& outcome) {
 
 // Yellow says that the headword shown is not the word typed.
 void LookupDriver::colourHeadwordBox() {
-    const QString typed = "." + form_.Edit1->text();
+    const QString typed = u'.' + form_.Edit1->text();
     const QString headword = form_.Edit2->text();
-    const bool differs = headword != typed && headword + " " != typed;
+    const bool differs = headword != typed && headword + u' ' != typed;
     setGround(*form_.Edit2, differs ? QColor(Qt::yellow) : look::windowBackground());
 }
 

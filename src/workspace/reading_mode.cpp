@@ -7,6 +7,7 @@
 
 #include "form/shared_state.h"
 #include "form/tform1.h"
+#include "platform/decimal_number.h"
 #include "platform/output_box.h"
 #include "platform/qt_text.h"
 #include "workspace/lookup_word.h"
@@ -50,7 +51,11 @@ void ReadingMode::RichEdit2SelectionChange() {
 // "Sid nr:  2  Rad nr: 1" for the end of the selection.
 void ReadingMode::showPageAndLine() {
     auto& ws = state_.workspace;
-    if (ws.LinesPerPage < 1) ws.LinesPerPage = form_.EditPPIni14->text().trimmed().toInt();
+    // A blank, bad or out-of-range "Radantal" leaves no page length: one line a page.
+    if (ws.LinesPerPage < 1) {
+        ws.LinesPerPage =
+            parseWholeNumberIn(toBytes(form_.EditPPIni14->text()), kLineCountRange).value_or(0);
+    }
     const int end = outputBox_.selectionStart() + outputBox_.selectionLength();
     const PagePosition at = pagePosition(outputBox_.displayLineOf(end), ws.LinesPerPage);
     form_.Label22->setText(fromBytes(ws.CaptionPage) + QStringLiteral("  %1  ").arg(at.page) +

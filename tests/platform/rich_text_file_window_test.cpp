@@ -83,6 +83,28 @@ TEST(RichTextFile, FormattedDocumentSurvivesSaveAndLoad) {
     EXPECT_EQ(saveRichText(loaded), rtf);
 }
 
+TEST(RichTextFile, EachColourIsListedOnceInOrderOfFirstUse) {
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    // Colours that differ in one component only, and repeats of earlier ones.
+    const QColor colours[] = {{1, 2, 3}, {3, 2, 1}, {1, 2, 3}, {1, 2, 4}, {3, 2, 1}};
+    for (const QColor& colour : colours) {
+        QTextCharFormat format;
+        format.setForeground(colour);
+        cursor.insertText(colour.name() + u' ', format);
+    }
+
+    const std::string rtf = saveRichText(doc);
+    for (const char* piece :
+         {"{\\colortbl;\\red1\\green2\\blue3;\\red3\\green2\\blue1;\\red1\\green2\\blue4;}",
+          "\\cf1#010203 \\cf2#030201 \\cf1#010203 \\cf3#010204 \\cf2#030201 \\par"}) {
+        EXPECT_NE(rtf.find(piece), std::string::npos) << piece << "\n" << rtf;
+    }
+    QTextDocument loaded;
+    loadRichText(loaded, rtf);
+    EXPECT_EQ(describe(loaded), describe(doc));
+}
+
 TEST(RichTextFile, WordProcessorFileShowsItsFormatting) {
     QTextDocument doc;
     loadRichText(doc,

@@ -92,11 +92,23 @@ TEST_F(ReadingWindowTest, PageAndLineFollowTheCaret) {
     form().RichEdit2->setTextCursor(cursor);
     EXPECT_EQ(form().Label22->text(), "Sid nr:  2  Rad nr: 1");
 
-    ws().LinesPerPage = 0;
-    form().EditPPIni14->setText("0");  // "Radantal" 0: one line per page
-    cursor.setPosition(lines.indexOf("line 3"));
-    form().RichEdit2->setTextCursor(cursor);
-    EXPECT_EQ(form().Label22->text(), "Sid nr:  3  Rad nr: 1");
+    // A "Radantal" of 0, blank, bad or out of range: one line per page.
+    const struct {
+        const char* radantal;
+        const char* shown;
+    } cases[] = {{"0", "Sid nr:  3  Rad nr: 1"},     {" ", "Sid nr:  3  Rad nr: 1"},
+                 {"x", "Sid nr:  3  Rad nr: 1"},     {"-5", "Sid nr:  3  Rad nr: 1"},
+                 {"10001", "Sid nr:  3  Rad nr: 1"}, {"99999999999", "Sid nr:  3  Rad nr: 1"},
+                 {" 2 ", "Sid nr:  2  Rad nr: 1"}};
+    for (const auto& c : cases) {
+        ws().LinesPerPage = 0;
+        form().EditPPIni14->setText(QString::fromLatin1(c.radantal));
+        cursor.setPosition(0);
+        form().RichEdit2->setTextCursor(cursor);
+        cursor.setPosition(lines.indexOf("line 3"));
+        form().RichEdit2->setTextCursor(cursor);
+        EXPECT_EQ(form().Label22->text(), c.shown) << c.radantal;
+    }
 }
 
 TEST_F(ReadingWindowTest, SelectionsThatLookNothingUp) {
