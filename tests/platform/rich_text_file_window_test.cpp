@@ -64,14 +64,8 @@ TEST(RichTextFile, FormattedDocumentSurvivesSaveAndLoad) {
     cursor.insertBlock(centred, QTextCharFormat());
     cursor.insertText(QStringLiteral("mitten"), QTextCharFormat());
 
-    const std::string rtf = saveRichText(doc);
-    for (const char* piece :
-         {"{\\f1\\fnil\\fcharset204 DejaVu Serif;}", "\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2",
-          "under\\ulnone\\tab\\'e5\\'e4\\'f6\\line", "\\fs40\\cf1  stor r\\'f6d\\par", "\\qc"}) {
-        EXPECT_NE(rtf.find(piece), std::string::npos) << piece << "\n" << rtf;
-    }
-
     // The file states every attribute, so another default font changes nothing.
+    const std::string rtf = saveRichText(doc);
     QTextDocument loaded;
     QFont other(QStringLiteral("DejaVu Sans Mono"), 30);
     other.setBold(true);
