@@ -64,8 +64,12 @@ TEST(RichTextFile, FormattedDocumentSurvivesSaveAndLoad) {
     cursor.insertBlock(centred, QTextCharFormat());
     cursor.insertText(QStringLiteral("mitten"), QTextCharFormat());
 
-    // The file states every attribute, so another default font changes nothing.
+    // Cyrillic text is written in its own character set, as word processors expect.
     const std::string rtf = saveRichText(doc);
+    EXPECT_NE(rtf.find("{\\f1\\fnil\\fcharset204 DejaVu Serif;}"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2"), std::string::npos) << rtf;
+
+    // The file states every attribute, so another default font changes nothing.
     QTextDocument loaded;
     QFont other(QStringLiteral("DejaVu Sans Mono"), 30);
     other.setBold(true);

@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "run_tool.h"
 #include "test_folder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string kLetterB =
     ".B\r\nB\r\n.bad\r\nd\xE5lig\r\n.b\xFF\xFF\xFF\r\nFilslutsindikering\r\n";
