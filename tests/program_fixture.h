@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
 #include <QTest>
 #include <filesystem>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -30,14 +32,21 @@ class ProgramFixture : public ::testing::Test {
         std::filesystem::current_path(previousFolder_);
     }
 
-    void start() {
+    // Settings files of the machine take no part: only those of the start
+    // folder and of `systemSettingsFolders` count.
+    void start(const std::string& commandLineFile = {}) {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        program = std::make_unique<vernik::Program>(std::string(), std::move(scripted));
-        // Settings files of the machine take no part: only the start folder's count.
-        program->state.settings.SystemSettingsFolders.clear();
+        program = std::make_unique<vernik::Program>(commandLineFile, std::move(scripted));
+        program->state.settings.SystemSettingsFolders = systemSettingsFolders;
         program->form.show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return program->startUp.hasRun(); }, 5000));
+    }
+
+    // Types `word` into the input box as a person would.
+    void typeWord(const QString& word) {
+        form().Edit1->clear();
+        QTest::keyClicks(form().Edit1, word);
     }
 
     vernik::TForm1& form() { return program->form; }
@@ -48,6 +57,7 @@ class ProgramFixture : public ::testing::Test {
     TestFolder folder;
     std::unique_ptr<vernik::Program> program;
     ScriptedDialogs* dialogs = nullptr;
+    std::vector<std::string> systemSettingsFolders;
 
   private:
     std::filesystem::path previousFolder_;

@@ -11,9 +11,8 @@
 // dialog takes the next queued answer (nothing means "cancelled").
 class ScriptedDialogs : public vernik::Dialogs {
   public:
-    std::optional<QString> openFile(QWidget*, const QString& title, const QString& folder,
+    std::optional<QString> openFile(QWidget*, const QString&, const QString& folder,
                                     const QString&) override {
-        lastTitle = title;
         lastFolder = folder;
         ++opened;
         if (openAnswers.empty()) return std::nullopt;
@@ -26,10 +25,8 @@ class ScriptedDialogs : public vernik::Dialogs {
         if (cancelled) return std::nullopt;
         return answer;
     }
-    std::optional<QString> saveFile(QWidget*, const QString& title, const QString& proposed,
-                                    const QString&, const QString& suffix) override {
-        lastTitle = title;
-        lastProposed = proposed;
+    std::optional<QString> saveFile(QWidget*, const QString&, const QString&, const QString&,
+                                    const QString& suffix) override {
         ++saved;
         if (saveAnswers.empty()) return std::nullopt;
         auto answer = saveAnswers.front();
@@ -42,11 +39,10 @@ class ScriptedDialogs : public vernik::Dialogs {
     void message(QWidget*, const QString& text) override { messages.push_back(text); }
     // Prints go to the PDF file `printFile`.
     std::optional<vernik::PageRange> printDialog(QWidget*, QPrinter& printer, int pageCount,
-                                                 int maxPage) override {
+                                                 int) override {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printFile);
         offeredPageCount = pageCount;
-        offeredMaxPage = maxPage;
         ++printed;
         if (printAnswers.empty()) return std::nullopt;
         auto answer = printAnswers.front();
@@ -60,9 +56,8 @@ class ScriptedDialogs : public vernik::Dialogs {
     std::deque<std::optional<vernik::PageRange>> printAnswers;
     QString printFile;
     int offeredPageCount = 0;
-    int offeredMaxPage = 0;
     int printed = 0;
-    QString lastTitle, lastFolder, lastProposed;
+    QString lastFolder;
     int opened = 0;
     int saved = 0;
 };

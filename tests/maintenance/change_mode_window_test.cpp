@@ -19,21 +19,13 @@ class ChangeModeWindowTest : public ProgramFixture {
                           {".P", "P", ".prov", "test", "trial", kSentinelP, "Filslutsindikering"});
         folder.writeLines("ensv/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
     }
-    void start() {
-        ProgramFixture::start();
-        ws().Lexicon2Folder = path("ensv");
-    }
-    void lookUp(const QString& word) {
-        form().Edit1->clear();
-        QTest::keyClicks(form().Edit1, word);
-    }
     std::string letterFile() { return TestFolder::read(folder / "sven/Palt.lex"); }
 };
 
 TEST_F(ChangeModeWindowTest, AddingToAnExistingHeadwordKeepsABackup) {
     start();
     const std::string before = letterFile();
-    lookUp("prov");
+    typeWord("prov");
     QTest::mouseDClick(form().PanelAlt1, Qt::LeftButton);
     EXPECT_TRUE(state().maintenance.ChangeMode);
     EXPECT_EQ(groundOf(*form().PanelAlt1), QColor(0, 128, 0));
@@ -54,14 +46,14 @@ TEST_F(ChangeModeWindowTest, AddingToAnExistingHeadwordKeepsABackup) {
     EXPECT_EQ(groundOf(*form().PanelAlt1), look::activeCaptionGradient());
     EXPECT_FALSE(form().LabelPAlt3->isVisibleTo(&form()));
 
-    lookUp("prov");  // the next lookup sees the change and hides the status
+    typeWord("prov");  // the next lookup sees the change and hides the status
     EXPECT_FALSE(form().Edit5->isVisible());
     EXPECT_EQ(form().EditPAlt3->text(), "¤exam");
 }
 
 TEST_F(ChangeModeWindowTest, ANewHeadwordTakesUpToThreeAlternatives) {
     start();
-    lookUp("prova");
+    typeWord("prova");
     QTest::mouseDClick(form().PanelAlt1, Qt::LeftButton);
     EXPECT_TRUE(form().EditPAlt2->isVisibleTo(&form()));
     EXPECT_TRUE(form().EditPAlt3->isVisibleTo(&form()));

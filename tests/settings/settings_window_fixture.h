@@ -48,13 +48,9 @@ inline std::string crlfBytes(const std::vector<std::string>& lines) {
 // inside that folder too, so that no settings of the machine take part.
 class SettingsWindowTest : public ProgramFixture {
   protected:
-    void start(const std::string& commandLineFile = {}) {
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        dialogs = scripted.get();
-        program = std::make_unique<Program>(commandLineFile, std::move(scripted));
-        state().settings.SystemSettingsFolders = {path("config/vernik"), path("etc/vernik")};
-        program->form.show();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return program->startUp.hasRun(); }, 5000));
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        systemSettingsFolders = {path("config/vernik"), path("etc/vernik")};
     }
 
     // Writes a settings file at `name` (relative to the start folder).
@@ -67,7 +63,6 @@ class SettingsWindowTest : public ProgramFixture {
 
     SettingsState& settings() { return state().settings; }
     std::string startFolder() { return ws().StartFolder; }
-    QString text(const QLineEdit* box) const { return box->text(); }
 };
 
 }  // namespace vernik

@@ -43,13 +43,6 @@ TEST_F(ImportCommandTest, ImportsOnceThenRefusesTheFilledFolder) {
     EXPECT_EQ(second.err, "vernik-lex: " + target.string() + ": already exists and is not empty\n");
 }
 
-TEST_F(ImportCommandTest, LookupReadsTheImportedLexiconInUtf8) {
-    ASSERT_EQ(runVernikLex({"import-dictd", base.string(), target.string()}).status, 0);
-    const ToolRun lookup = runVernikLex({"lookup", target.string(), "äpple", "bok"});
-    EXPECT_EQ(lookup.status, 0) << lookup.err;
-    EXPECT_EQ(lookup.out, ".äpple\n  apple\n  pome (fruit, tree)\n\n.bok\n  book\n  beech\n");
-}
-
 TEST_F(ImportCommandTest, FailuresAndWrongUsageHaveTheirExitStatus) {
     const ToolRun missing =
         runVernikLex({"import-dictd", (dir / "nothing").string(), target.string()});

@@ -24,7 +24,6 @@ class ReadingWindowTest : public ProgramFixture {
     }
     void start() {
         ProgramFixture::start();
-        ws().Lexicon2Folder = path("ensv");
         form().RichEdit2->setPlainText("a bad man and a bad boy");
         ws().OutputBoxStarted = true;
     }

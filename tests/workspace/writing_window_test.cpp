@@ -28,17 +28,8 @@ class WritingWindowTest : public ProgramFixture {
         folder.writeLines("ensv/Talt.lex", {".T", "T", ".test", "prov", "f\xF6rs\xF6k", ".trial",
                                             "r\xE4tteg\xE5ng", kSentinelT, "F"});
     }
-    void start() {
-        ProgramFixture::start();
-        ws().Lexicon2Folder = path("ensv");
-    }
-
     void write(const QString& keys) { QTest::keyClicks(form().RichEdit2, keys); }
     QString text() { return form().RichEdit2->toPlainText(); }
-    void typeInInputBox(const QString& word) {
-        form().Edit1->clear();
-        QTest::keyClicks(form().Edit1, word);
-    }
 };
 
 TEST_F(WritingWindowTest, ADigitReplacesTheDoubleCommaWordAndLooksTheChoiceUpInLexicon2) {
@@ -68,7 +59,7 @@ TEST_F(WritingWindowTest, BackspaceTakesAKeyBackFromTheWordAndTheInputBox) {
 TEST_F(WritingWindowTest, AWordTypedInTheInputBoxIsAppendedCapitalisedWithItsEnding) {
     start();
     write("Hej");
-    typeInInputBox("Bad,");
+    typeWord("Bad,");
     QTest::mouseClick(form().EditPAlt1, Qt::LeftButton);
     EXPECT_EQ(text(), "Hej Bath,");
     EXPECT_EQ(ws().ActiveLexiconFolder, path("ensv"));
@@ -77,7 +68,7 @@ TEST_F(WritingWindowTest, AWordTypedInTheInputBoxIsAppendedCapitalisedWithItsEnd
 TEST_F(WritingWindowTest, AClickAfterAMousePressInTheTextOnlyLooksUp) {
     start();
     write("Hej");
-    typeInInputBox("bad");
+    typeWord("bad");
     QTest::mouseClick(form().RichEdit2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(form().EditPAlt1, Qt::LeftButton);
     EXPECT_EQ(text(), "Hej");
@@ -94,7 +85,7 @@ TEST_F(WritingWindowTest, AMousePressDeletesAPendingWord) {
 TEST_F(WritingWindowTest, PagingScrollsThroughASupplementaryHeadwordLine) {
     folder.writeLines("svena/Palt.lex", {".P", "P", ".prov", "exam2", kSentinelP, "F"});
     start();
-    typeInInputBox("prov");
+    typeWord("prov");
     for (int step = 0; step < 4; ++step) {
         QTest::mouseClick(form().LabelPAlt2, Qt::LeftButton);
     }
@@ -127,7 +118,7 @@ TEST_F(WritingWindowTest, TheFrameWidensForALongAlternative) {
     folder.writeLines("sven/Lalt.lex", {".L", "L", ".lang", "a very long alternative indeed",
                                         ".l\xFF\xFF\xFF", "F"});
     start();
-    typeInInputBox("lang");
+    typeWord("lang");
     QTest::mouseMove(form().EditPAlt1, QPoint(3, 3));
     EXPECT_EQ(form().PanelAlt1->width(), 680);
     EXPECT_EQ(form().EditPAlt1->width(), 650);
