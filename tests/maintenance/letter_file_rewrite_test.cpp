@@ -24,11 +24,7 @@ Lines letterP(const Lines& alternatives) {
     return lines;
 }
 
-std::string crlf(const Lines& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
+constexpr auto crlf = &TestFolder::crlf;
 
 const std::string kAdded = "Uppslagsordet fanns. Tillagt: ";
 const std::string kPlaced = "Uppslagsordet fanns. Placerat: ";
