@@ -16,9 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kLetterFile = ".P\r\nP\r\n.prov\r\ntest\r\n.p\xFF\xFF\xFF\r\nF\r\n";
-const std::string kWithExam =
-    ".P\r\nP\r\n.prov\r\ntest\r\n\xA4"
-    "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n";
+const std::string kWithExam = ".P\r\nP\r\n.prov\r\ntest\r\n\244exam\r\n.p\xFF\xFF\xFF\r\nF\r\n";
 const std::string kFailed = "\xC4ndringen gjordes inte: ";
 
 constexpr auto namesIn = &TestFolder::namesIn;
@@ -44,10 +42,7 @@ class LexiconChangeTest : public ::testing::Test {
 };
 
 TEST_F(LexiconChangeTest, BackupHoldsTheVersionBeforeTheLastChange) {
-    EXPECT_EQ(backupFileName("/x/sven/\xC3\x85"
-                             "alt.lex"),
-              "/x/sven/\xC3\x85"
-              "alt.bak");
+    EXPECT_EQ(backupFileName("/x/sven/\303\205alt.lex"), "/x/sven/\303\205alt.bak");  // Å
     dir.write("Palt.bak", "old backup");
     ASSERT_TRUE(addExam().ok());
     const std::string afterFirst = TestFolder::read(file);
@@ -57,9 +52,7 @@ TEST_F(LexiconChangeTest, BackupHoldsTheVersionBeforeTheLastChange) {
     ASSERT_TRUE(second.ok());
     EXPECT_EQ(second.backupFile, dir / "Palt.bak");
     EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), afterFirst);
-    EXPECT_EQ(TestFolder::read(file),
-              ".P\r\nP\r\n.prov\r\n\xA4"
-              "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n");
+    EXPECT_EQ(TestFolder::read(file), ".P\r\nP\r\n.prov\r\n\244exam\r\n.p\xFF\xFF\xFF\r\nF\r\n");
 }
 
 TEST_F(LexiconChangeTest, MissingLetterFileIsRestoredFromItsBackup) {
@@ -108,9 +101,7 @@ TEST_F(LexiconChangeTest, WriteProtectionKeepsTheLetterFileInPlace) {
 
 TEST_F(LexiconChangeTest, WhatIsNoLetterFileIsLeftAlone) {
     dir.write("Palt.bak", "old backup");
-    for (const std::string& garbage : {std::string("\x7F"
-                                                   "ELF\0\0\x01\xFF\n\x90",
-                                                   10),
+    for (const std::string& garbage : {std::string("\177ELF\0\0\x01\xFF\n\x90", 10),
                                        std::string(".P\r\n\0\0\0", 7), std::string("P\r\n")}) {
         dir.write("Palt.lex", garbage);
         const auto result = addExam();
