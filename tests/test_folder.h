@@ -5,6 +5,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,14 +44,28 @@ class TestFolder {
     }
     std::filesystem::path writeLines(const std::string& name,
                                      const std::vector<std::string>& lines) const {
+        return write(name, crlf(lines));
+    }
+
+    // The lines, each ended by CR LF.
+    static std::string crlf(const std::vector<std::string>& lines) {
         std::string bytes;
         for (const auto& line : lines) bytes += line + "\r\n";
-        return write(name, bytes);
+        return bytes;
     }
 
     static std::string read(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // The names of the entries of `folder`.
+    static std::set<std::string> namesIn(const std::filesystem::path& folder) {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
     }
 
   private:

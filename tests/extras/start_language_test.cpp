@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "test_folder.h"
@@ -19,34 +20,27 @@ std::vector<std::string> description(const std::string& line17, int lines = 20) 
     return out;
 }
 
-TEST(StartLanguage, WithoutLanguageFoldersNothingIsFound) {
-    TestFolder root;
-    const StartLanguage language = findStartLanguage(root.str());
-    EXPECT_FALSE(language.descriptionFound);
-    EXPECT_EQ(language.number, 0);
-}
-
 TEST(StartLanguage, Line17NamesTheLanguage) {
     TestFolder root;
+    EXPECT_FALSE(findStartLanguage(root.str()).descriptionFound);
+    EXPECT_EQ(findStartLanguage(root.str()).number, 0);
+
     root.writeLines("Lang/Lang1/Start.txt", description("2"));
     const StartLanguage language = findStartLanguage(root.str());
     EXPECT_TRUE(language.descriptionFound);
     EXPECT_EQ(language.descriptionFile, root.str() + "/Lang/Lang1/Start.txt");
     EXPECT_EQ(language.number, 2);
 
-    root.writeLines("Lang/Lang1/Start.txt", description(" 3 "));
-    EXPECT_EQ(findStartLanguage(root.str()).number, 3);
-}
-
-TEST(StartLanguage, ShortFileOrNonNumberKeepsBuiltInTexts) {
-    TestFolder root;
-    root.writeLines("Lang/Lang1/Start.txt", description("2", 16));
-    EXPECT_TRUE(findStartLanguage(root.str()).descriptionFound);
-    EXPECT_EQ(findStartLanguage(root.str()).number, 0);
-
-    for (const char* line : {"", "tv\xE5", "2a", "0"}) {
-        root.writeLines("Lang/Lang1/Start.txt", description(line));
-        EXPECT_EQ(findStartLanguage(root.str()).number, 0) << line;
+    // A short file or a line 17 that is no number from 1 keeps the built-in texts.
+    for (const auto& [line, lines, number] : {std::tuple{" 3 ", 20, 3},
+                                              {"2", 16, 0},
+                                              {"", 20, 0},
+                                              {"tv\xE5", 20, 0},
+                                              {"2a", 20, 0},
+                                              {"0", 20, 0}}) {
+        root.writeLines("Lang/Lang1/Start.txt", description(line, lines));
+        EXPECT_TRUE(findStartLanguage(root.str()).descriptionFound);
+        EXPECT_EQ(findStartLanguage(root.str()).number, number) << line << " of " << lines;
     }
 }
 

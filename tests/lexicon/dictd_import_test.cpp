@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <csignal>
 #include <fstream>
 #include <functional>
@@ -16,6 +12,8 @@
 #include "lexicon/headword_scan.h"
 #include "lexicon/letter_files.h"
 #include "lexicon/letters.h"
+#include "maintenance/child_process.h"
+#include "maintenance/letter_file_rewrite.h"
 #include "platform/cp1252.h"
 #include "test_folder.h"
 
@@ -29,14 +27,7 @@ std::string cp(const std::string& utf8) {
     return *cp1252FromUtf8(utf8);
 }
 
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::directory_iterator(folder)) {
-        names.push_back(item.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
+constexpr auto namesIn = &TestFolder::namesIn;
 
 // The headword line a lookup of `word` selects in the lexicon `folder`.
 std::string selectedLine(const fs::path& folder, const std::string& word) {
@@ -61,12 +52,9 @@ std::vector<std::string> importedHeadwordLines(const fs::path& folder) {
     for (const char letter : kLetterSequence) {
         const auto file = findLetterFile(folder.string(), "", letter, LetterKind::Alt);
         if (!file) continue;
-        std::ifstream in(*file, std::ios::binary);
-        const std::string bare = std::string(".") + letter;
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+        for (const auto& line : splitLetterLines(TestFolder::read(*file))) {
             if (line == sentinelLine(letter)) break;
-            if (!line.empty() && line[0] == '.' && line != bare) lines.push_back(line);
+            if (line.starts_with('.') && line != std::string(".") + letter) lines.push_back(line);
         }
     }
     return lines;
@@ -190,7 +178,7 @@ TEST_F(DictdImportTest, WritesWholeLetterFilesThatTheLookupReads) {
     }
 
     // The alt and com file of every letter, the com files as the template, and nothing else.
-    EXPECT_EQ(namesIn(out.path()), std::vector<std::string>{"sven"});
+    EXPECT_EQ(namesIn(out.path()), std::set<std::string>{"sven"});
     std::set<std::string> expected;
     for (const char letter : kLetterSequence) {
         const std::string name = utf8FromCp1252(std::string(1, letter));
@@ -198,8 +186,7 @@ TEST_F(DictdImportTest, WritesWholeLetterFilesThatTheLookupReads) {
         EXPECT_EQ(TestFolder::read(lexicon() / (name + "com.lex")),
                   joinLinesCrLf(letterFileTemplate(letter)));
     }
-    const auto names = namesIn(lexicon());
-    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), expected);
+    EXPECT_EQ(namesIn(lexicon()), expected);
 }
 
 // Into a folder that does not exist yet.
@@ -299,8 +286,8 @@ TEST_F(DictdImportTest, UnusableOutputPathsAreErrorsAndLeftAsTheyWere) {
         const auto result = importDictd(base, path);
         EXPECT_NE(result.error.find("names no new folder"), std::string::npos) << path;
     }
-    EXPECT_EQ(namesIn(out.path()), (std::vector<std::string>{"file", "full"}));
-    EXPECT_EQ(namesIn(out / "full"), std::vector<std::string>{"notes.txt"});
+    EXPECT_EQ(namesIn(out.path()), (std::set<std::string>{"file", "full"}));
+    EXPECT_EQ(namesIn(out / "full"), std::set<std::string>{"notes.txt"});
     EXPECT_EQ(TestFolder::read(out / "file"), "mine");
 }
 
@@ -324,14 +311,10 @@ TEST_F(DictdImportTest, IndexLinesSharingADefinitionAreParsedOnce) {
     writeGzip(source / "big.dict.dz", definition);
 
     // In a child process, so that its peak memory can be measured alone.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) std::_Exit(import(source / "big").imported == kLines ? 0 : 1);
-    int status = 0;
     rusage usage{};
-    ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0) << "the import failed";
+    const pid_t child =
+        startChild([&] { return import(source / "big").imported == kLines ? 0 : 1; });
+    ASSERT_EQ(waitForChild(child, &usage), 0) << "the import failed";
     EXPECT_LT(usage.ru_maxrss, 300 * 1024) << "peak kilobytes";
 
     // "a7" has the first line as its heading; for the others it is an alternative.
@@ -344,51 +327,42 @@ TEST_F(DictdImportTest, IndexLinesSharingADefinitionAreParsedOnce) {
     EXPECT_EQ(altFile("A"), altFileBytes("A", entries));
 }
 
-// An import that fails halfway (here: the file size limit is hit at the B
-// file) removes its temporary folder. One killed halfway (the same limit with
-// the signal it raises left deadly) cannot, and the next import removes it,
-// but not that of a process still running, nor folders of other names. Each
-// import runs in a child process so the limit stays there.
+// An import that fails halfway (the file size limit hit at the B file)
+// removes its temporary folder. One killed halfway (the limit's signal left
+// deadly) cannot; the next import removes it, but not that of a process still
+// running, nor folders of other names.
 TEST_F(DictdImportTest, TemporaryFoldersDoNotOutliveTheirImport) {
     std::vector<DictdDefinition> many = kDictionary;
     for (int i = 0; i < 200; ++i) many.push_back({"bo" + std::to_string(i), "ord\nword\n"});
     const fs::path base = writeDictd(source, "sv", many);
     const auto importUnderSizeLimit = [&](bool killed) {
-        const pid_t child = ::fork();
-        if (child == 0) {
+        return runInChild([&] {
             std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
             const rlimit noCore{0, 0}, limit{1000, 1000};
             ::setrlimit(RLIMIT_CORE, &noCore);
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            const auto result = importDictd(base, lexicon());
-            std::_Exit(result.error.find("Balt.lex") != std::string::npos ? 0 : 1);
-        }
-        int status = 0;
-        EXPECT_EQ(::waitpid(child, &status, 0), child);
-        return std::pair{child, status};
+            return importDictd(base, lexicon()).error.find("Balt.lex") != std::string::npos ? 0 : 1;
+        });
     };
-
-    const int failed = importUnderSizeLimit(false).second;
-    EXPECT_TRUE(WIFEXITED(failed) && WEXITSTATUS(failed) == 0)
-        << "the import did not fail at the B alt file";
+    EXPECT_EQ(importUnderSizeLimit(false), 0) << "the import did not fail at the B alt file";
     EXPECT_TRUE(namesIn(out.path()).empty());
 
-    const auto [killedChild, killed] = importUnderSizeLimit(true);
-    ASSERT_TRUE(WIFSIGNALED(killed) && WTERMSIG(killed) == SIGXFSZ);
-    const std::string abandoned = ".sven.importing-" + std::to_string(killedChild);
-    const std::string running = ".sven.importing-" + std::to_string(::getpid());
-    const std::vector<std::string> kept = {".other.importing-" + std::to_string(killedChild),
-                                           ".sven.importing-x", running};
+    ASSERT_EQ(importUnderSizeLimit(true), -SIGXFSZ);
+    const auto left = namesIn(out.path());
+    ASSERT_EQ(left.size(), 1u);
+    const std::string abandoned = *left.begin();
+    const std::string killedPid = abandoned.substr(abandoned.rfind('-') + 1);
+    ASSERT_EQ(abandoned, ".sven.importing-" + killedPid);
+    EXPECT_TRUE(fs::exists(out / abandoned / "Aalt.lex"));
+    std::set<std::string> kept = {".other.importing-" + killedPid, ".sven.importing-x",
+                                  ".sven.importing-" + std::to_string(::getpid())};
     for (const auto& name : kept) fs::create_directory(out / name);
     fs::create_directory(out / (abandoned + "-2"));
-    EXPECT_TRUE(fs::exists(out / abandoned / "Aalt.lex"));
 
     const auto result = importDictd(base, lexicon());
     ASSERT_TRUE(result.ok()) << result.error;
-    auto expected = kept;
-    expected.push_back("sven");
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(namesIn(out.path()), expected);
+    kept.insert("sven");
+    EXPECT_EQ(namesIn(out.path()), kept);
 }
 
 // The FreeDict dictionaries as installed: every headword of the index that

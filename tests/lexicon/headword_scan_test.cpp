@@ -8,164 +8,131 @@
 namespace vernik {
 namespace {
 
+using Lines = std::vector<std::string>;
 const std::string kSentinel = ".b\xFF\xFF\xFF";
 
-class HeadwordScanTest : public ::testing::Test {
-  protected:
-    // Scans a B alt file of the given lines into a fresh table.
-    ScanOutcome scan(const std::vector<std::string>& lines, const std::string& word) {
-        table = AltTable{};
-        const auto file = dir.writeLines("Balt.lex", lines);
-        return scanAltFile({.word = word, .altFile = file}, table);
-    }
-    std::vector<std::string> collected() const {
-        std::vector<std::string> lines;
-        for (int slot = 1; slot <= std::min(table.AltCount, kAltSlots); ++slot) {
-            lines.push_back(table.slot(slot));
-        }
-        return lines;
-    }
+constexpr auto crlf = &TestFolder::crlf;
 
+Lines collected(const AltTable& table) {
+    Lines lines;
+    for (int slot = 1; slot <= std::min(table.AltCount, kAltSlots); ++slot) {
+        lines.push_back(table.slot(slot));
+    }
+    return lines;
+}
+
+const std::string kBad = crlf({".B", "B", ".bad", "d\xE5lig", "usel", ".bada", "bathe", ".badda",
+                               "dab", kSentinel, "Filslutsindikering"});
+const std::string kPhrases =
+    crlf({".B", "B", ".bad", "x", ".bad boy", "y", ".bada", "z", kSentinel, "F"});
+
+TEST(HeadwordScan, SelectsTheEntryOfTheNearestHeadword) {
+    const struct {
+        std::string file;
+        std::string word;
+        Lines entry;
+        bool phraseFollows = false;
+    } cases[] = {
+        {kBad, "bad", {".bad", "d\xE5lig", "usel"}},
+        {kBad, "badare", {".bada", "bathe"}},
+        {kBad, "bac", {".B", "B"}},                  // stops at bad: the bare letter entry
+        {kBad, "ba", {".bad", "d\xE5lig", "usel"}},  // the first that begins with the word
+        {kBad, "bz", {".B", "B"}},                   // passes every headword no beginning of it
+        {kBad, "b", {".B", "B"}},                    // one letter: the bare letter entry ...
+        {crlf({".B", "B", ".b", "be", ".bad", "x", kSentinel, "F"}), "b", {".b", "be"}},  // or .b
+        // The case of the initial letter is ignored, that of the rest not.
+        {crlf({".B", "B", ".bAd", "caps", ".bad", "small", kSentinel, "F"}),
+         "bad",
+         {".bad", "small"}},
+        {crlf({".B", "B", ".Bad", "upper", ".bada", "x", kSentinel, "F"}),
+         "bad",
+         {".Bad", "upper"}},
+        // Phrases are headwords; stopping at one sets phraseFollows, but a
+        // blank only in the last position is no phrase.
+        {kPhrases, "bad boy", {".bad boy", "y"}},
+        {kPhrases, "bad", {".bad", "x"}, true},
+        {crlf({".B", "B", ".bad", "x", ".bada ", "y", kSentinel, "F"}), "bad", {".bad", "x"}},
+        // The sentinel stops every scan.
+        {crlf({".B", "B", ".bz", "x", kSentinel, "Filslutsindikering", ".bzz", "after"}),
+         "bzz",
+         {".bz", "x"}},
+        // Lines end at a lone CR too.
+        {".B\rB\r.bad\rd\xE5lig\rusel\r.bada\rbathe\r" + kSentinel + "\rF\r",
+         "bad",
+         {".bad", "d\xE5lig", "usel"}},
+    };
     TestFolder dir;
-    AltTable table;
-    const std::vector<std::string> badFile = {".B",
-                                              "B",
-                                              ".bad",
-                                              "dålig",
-                                              "usel",
-                                              ".bada",
-                                              "bathe",
-                                              ".badda",
-                                              "dab",
-                                              kSentinel,
-                                              "Filslutsindikering"};
-};
-
-TEST_F(HeadwordScanTest, SelectsTheNearestHeadword) {
-    scan(badFile, "bad");
-    EXPECT_EQ(collected(), (std::vector<std::string>{".bad", "dålig", "usel"}));
-    EXPECT_EQ(table.AltCount, 3);
-    EXPECT_EQ(table.AltShownLast, 3);
-    EXPECT_EQ(table.LastEntryCount, 3);
-
-    scan(badFile, "badare");
-    EXPECT_EQ(table.slot(1), ".bada");
-    EXPECT_EQ(table.AltCount, 2);
-
-    scan(badFile, "bac");  // stops at bad, keeps the bare letter entry
-    EXPECT_EQ(collected(), (std::vector<std::string>{".B", "B"}));
-
-    scan(badFile, "ba");  // the first headword that begins with the word
-    EXPECT_EQ(table.slot(1), ".bad");
-
-    scan(badFile, "bz");  // passes every headword that is no beginning of it
-    EXPECT_EQ(table.slot(1), ".B");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.word + " in " + c.file);
+        AltTable table;
+        const auto outcome =
+            scanAltFile({.word = c.word, .altFile = dir.write("Balt.lex", c.file)}, table);
+        EXPECT_TRUE(outcome.fileFound);
+        EXPECT_EQ(collected(table), c.entry);
+        EXPECT_EQ(table.AltShownLast, static_cast<int>(c.entry.size()));
+        EXPECT_EQ(table.LastEntryCount, static_cast<int>(c.entry.size()));
+        EXPECT_EQ(outcome.phraseFollows, c.phraseFollows);
+    }
 }
 
-TEST_F(HeadwordScanTest, OneLetterWordSelectsTheBareLetterEntry) {
-    scan(badFile, "b");
-    EXPECT_EQ(collected(), (std::vector<std::string>{".B", "B"}));
-    scan({".B", "B", ".b", "be", ".bad", "x", kSentinel, "F"}, "b");
-    EXPECT_EQ(collected(), (std::vector<std::string>{".b", "be"}));
-}
-
-TEST_F(HeadwordScanTest, IgnoresTheCaseOfTheInitialLetterButNotOfTheRest) {
-    scan({".B", "B", ".bAd", "caps", ".bad", "small", kSentinel, "F"}, "bad");
-    EXPECT_EQ(table.slot(1), ".bad");
-    scan({".B", "B", ".Bad", "upper", ".bada", "x", kSentinel, "F"}, "bad");
-    EXPECT_EQ(table.slot(1), ".Bad");
-}
-
-TEST_F(HeadwordScanTest, PhrasesAreHeadwordsAndAFollowingPhraseIsFlagged) {
-    const std::vector<std::string> lines = {".B", "B",     ".bad", "x",       ".bad boy",
-                                            "y",  ".bada", "z",    kSentinel, "F"};
-    auto outcome = scan(lines, "bad boy");
-    EXPECT_EQ(table.slot(1), ".bad boy");
-    EXPECT_FALSE(outcome.phraseFollows);
-    outcome = scan(lines, "bad");
-    EXPECT_EQ(table.slot(1), ".bad");
-    EXPECT_TRUE(outcome.phraseFollows);  // stopped at ".bad boy"
-    // A blank only in the last position is no phrase.
-    outcome = scan({".B", "B", ".bad", "x", ".bada ", "y", kSentinel, "F"}, "bad");
-    EXPECT_FALSE(outcome.phraseFollows);
-}
-
-TEST_F(HeadwordScanTest, CountsAlternativesPastTheTable) {
-    std::vector<std::string> lines = {".B", "B", ".bad"};
+TEST(HeadwordScan, CountsAlternativesPastTheTable) {
+    TestFolder dir;
+    Lines lines = {".B", "B", ".bad"};
     for (int i = 1; i <= 120; ++i) lines.push_back("alt" + std::to_string(i));
     lines.insert(lines.end(), {kSentinel, "F"});
-    scan(lines, "bad");
+    AltTable table;
+    scanAltFile({.word = "bad", .altFile = dir.writeLines("Balt.lex", lines)}, table);
     EXPECT_EQ(table.AltCount, 121);
     EXPECT_EQ(table.AltShownLast, 4);
     EXPECT_EQ(table.LastEntryCount, 121);
     EXPECT_EQ(table.slot(101), "alt100");
 }
 
-TEST_F(HeadwordScanTest, SecondLexiconLinesFollowAtTheBase) {
-    scan(badFile, "bad");
+// A second lexicon's lines follow at the base; a missing file leaves the table.
+TEST(HeadwordScan, SecondLexiconAndMissingFile) {
+    TestFolder dir;
+    AltTable table;
+    scanAltFile({.word = "bad", .altFile = dir.write("Balt.lex", kBad)}, table);
     const auto file = dir.writeLines("svena/Balt.lex", {".B", "B", ".bad", "ond", kSentinel, "F"});
     scanAltFile({.word = "bad", .altFile = file, .altBase = 3}, table);
-    EXPECT_EQ(collected(), (std::vector<std::string>{".bad", "dålig", "usel", ".bad", "ond"}));
+    const Lines both = {".bad", "d\xE5lig", "usel", ".bad", "ond"};
+    EXPECT_EQ(collected(table), both);
     EXPECT_EQ(table.AltShownLast, 4);
     EXPECT_EQ(table.LastEntryCount, 2);
+
+    EXPECT_FALSE(scanAltFile({.word = "x", .altFile = dir / "none.lex"}, table).fileFound);
+    EXPECT_EQ(collected(table), both);
 }
 
-TEST_F(HeadwordScanTest, TheSentinelStopsEveryScan) {
-    const std::vector<std::string> lines = {
-        ".B", "B", ".bz", "x", kSentinel, "Filslutsindikering", ".bzz", "after"};
-    const auto outcome = scan(lines, "bzz");
-    EXPECT_TRUE(outcome.fileFound);
-    EXPECT_EQ(collected(), (std::vector<std::string>{".bz", "x"}));
-    EXPECT_FALSE(outcome.phraseFollows);
-}
-
-TEST_F(HeadwordScanTest, MissingFileLeavesTheTable) {
-    scan(badFile, "bad");
-    const auto outcome = scanAltFile({.word = "bad", .altFile = dir / "none.lex"}, table);
-    EXPECT_FALSE(outcome.fileFound);
-    EXPECT_EQ(table.slot(1), ".bad");
-    EXPECT_EQ(table.AltCount, 3);
-}
-
-TEST_F(HeadwordScanTest, MalformedFilesEndAtTheirEnd) {
+TEST(HeadwordScan, MalformedFilesEndAtTheirEnd) {
     // No sentinel, empty lines, binary bytes and a very long line.
-    const std::string bytes = ".B\r\nB\r\n\r\n.bad\r\n" + std::string("\x01\x02\0\xFF", 4) +
-                              std::string(100000, 'q') + "\n.bz\nlast";
-    dir.write("Balt.lex", bytes);
-    auto outcome = scanAltFile({.word = "bzz", .altFile = dir / "Balt.lex"}, table);
-    EXPECT_TRUE(outcome.fileFound);
-    EXPECT_EQ(table.slot(1), ".bz");
-    EXPECT_EQ(table.slot(2), "last");
-    scanAltFile({.word = "bad", .altFile = dir / "Balt.lex"}, table);
-    EXPECT_EQ(table.slot(2).size(), 255u);
-    EXPECT_EQ(table.slot(2).substr(0, 4), std::string("\x01\x02\0\xFF", 4));
+    TestFolder dir;
+    const std::string binary("\x01\x02\0\xFF", 4);
+    const auto file = dir.write(
+        "Balt.lex", ".B\r\nB\r\n\r\n.bad\r\n" + binary + std::string(100000, 'q') + "\n.bz\nlast");
+    AltTable table;
+    EXPECT_TRUE(scanAltFile({.word = "bzz", .altFile = file}, table).fileFound);
+    EXPECT_EQ(collected(table), (Lines{".bz", "last"}));
+    scanAltFile({.word = "bad", .altFile = file}, table);
+    EXPECT_EQ(table.slot(2), binary + std::string(251, 'q'));
 }
 
-TEST(CollectComments, ShowsEveryBlockOfTheHeadwordInFileOrder) {
+// Every block of the headword in file order; the line ending a block is not
+// examined as a headword; CR line ends are read.
+TEST(CollectComments, ShowsEveryBlockOfTheHeadword) {
     TestFolder dir;
     const auto file = dir.writeLines(
         "Bcom.lex", {".B", ".bad", "first", "second", ".bada", "other", ".bad", "third", ".bad boy",
                      "phrase", kSentinel, "Filslutsindikering"});
     const auto outcome = collectComments(file, ".bad");
     EXPECT_TRUE(outcome.fileFound);
-    EXPECT_EQ(outcome.lines, (std::vector<std::string>{"first", "second", "third"}));
+    EXPECT_EQ(outcome.lines, (Lines{"first", "second", "third"}));
     EXPECT_TRUE(collectComments(file, ".bad ").lines.empty());
     EXPECT_FALSE(collectComments(dir / "missing", ".bad").fileFound);
-}
-
-TEST(CollectComments, TheLineEndingABlockIsNotExaminedAsAHeadword) {
-    TestFolder dir;
-    const auto file = dir.writeLines("Bcom.lex", {".bad", "one", ".bad", "skipped"});
-    EXPECT_EQ(collectComments(file, ".bad").lines, (std::vector<std::string>{"one"}));
-}
-
-TEST_F(HeadwordScanTest, ReadsFilesWithCrOnlyLineEnds) {
-    dir.write("Balt.lex", ".B\rB\r.bad\rd\xE5lig\rusel\r.bada\rbathe\r" + kSentinel + "\rF\r");
-    scanAltFile({.word = "bad", .altFile = dir / "Balt.lex"}, table);
-    EXPECT_EQ(collected(), (std::vector<std::string>{".bad", "d\xE5lig", "usel"}));
-    dir.write("Bcom.lex", ".bad\rone\rtwo\r.bada\rnot\r");
-    EXPECT_EQ(collectComments(dir / "Bcom.lex", ".bad").lines,
-              (std::vector<std::string>{"one", "two"}));
+    const auto twice = dir.writeLines("Bcom.lex", {".bad", "one", ".bad", "skipped"});
+    EXPECT_EQ(collectComments(twice, ".bad").lines, Lines{"one"});
+    const auto cr = dir.write("Bcom.lex", ".bad\rone\rtwo\r.bada\rnot\r");
+    EXPECT_EQ(collectComments(cr, ".bad").lines, (Lines{"one", "two"}));
 }
 
 // The scan passes over lines that cannot change it without handing them to

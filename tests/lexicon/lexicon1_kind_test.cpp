@@ -7,74 +7,46 @@
 namespace vernik {
 namespace {
 
-TEST(Lexicon1Kind, FolderWithAaltIsALexiconShownInBlack) {
-    TestFolder root;
-    root.writeLines("sven/Aalt.lex", {".a", "a"});
-    const std::string folder = root.str() + "/sven";
-
-    const Lexicon1Kind kind = decideLexicon1Kind(folder, "ignored setting");
-    EXPECT_TRUE(kind.isLexicon);
-    EXPECT_FALSE(kind.isList);
-    EXPECT_EQ(kind.folder, folder);
-    EXPECT_EQ(kind.setting, folder);   // a lexicon's setting is its folder
-    EXPECT_EQ(kind.listFileName, "");  // a folder is not a list file
-    EXPECT_EQ(kind.colour, Lexicon1Colour::Black);
-
-    // Lexicon folders copied from systems that ignore case still count.
-    TestFolder lower;
-    lower.writeLines("sven/aalt.lex", {".a", "a"});
-    EXPECT_TRUE(decideLexicon1Kind(lower.str() + "/sven", "").isLexicon);
-}
-
-TEST(Lexicon1Kind, FolderWithAlistIsAListFolderShownInFuchsia) {
-    TestFolder root;
-    root.writeLines("lists/Alist.lex", {"apa monkey"});
-    const std::string folder = root.str() + "/lists";
-
-    const Lexicon1Kind kind = decideLexicon1Kind(folder, folder);
-    EXPECT_TRUE(kind.isList);
-    EXPECT_FALSE(kind.isLexicon);
-    EXPECT_EQ(kind.folder, folder);
-    EXPECT_EQ(kind.setting, folder);
-    EXPECT_EQ(kind.colour, Lexicon1Colour::Fuchsia);
-}
-
-TEST(Lexicon1Kind, PathOfAlistFileStandsForItsFolder) {
-    TestFolder root;
-    const std::string file = root.writeLines("lists/Alist.lex", {"apa monkey"}).string();
-
-    const Lexicon1Kind kind = decideLexicon1Kind(file, file);
-    EXPECT_EQ(kind.folder, root.str() + "/lists");
-    EXPECT_TRUE(kind.isList);
-    EXPECT_FALSE(kind.isLexicon);
-    EXPECT_EQ(kind.setting, file);
-    EXPECT_EQ(kind.listFileName, file);
-    EXPECT_EQ(kind.colour, Lexicon1Colour::Fuchsia);
-}
-
-TEST(Lexicon1Kind, SettingNamingAFileMakesItTheWordList) {
-    TestFolder root;
-    const std::string file = root.writeLines("words/ord.txt", {"hus house"}).string();
-
-    const Lexicon1Kind kind = decideLexicon1Kind(root.str() + "/words", file);
-    EXPECT_FALSE(kind.isLexicon);
-    EXPECT_FALSE(kind.isList);
-    EXPECT_EQ(kind.setting, file);
-    EXPECT_EQ(kind.listFileName, file);
-    EXPECT_EQ(kind.colour, Lexicon1Colour::Red);
-}
-
-TEST(Lexicon1Kind, MissingFolderIsRedWithNoListFile) {
-    TestFolder root;
-    const std::string folder = root.str() + "/sven";
-
-    const Lexicon1Kind kind = decideLexicon1Kind(folder, folder);
-    EXPECT_FALSE(kind.isLexicon);
-    EXPECT_FALSE(kind.isList);
-    EXPECT_EQ(kind.folder, folder);
-    EXPECT_EQ(kind.setting, folder);
-    EXPECT_EQ(kind.listFileName, "");
-    EXPECT_EQ(kind.colour, Lexicon1Colour::Red);
+// Each case's folder and setting name paths below one fresh folder ("" for
+// the setting: the same as the folder); "" expected: the value given.
+TEST(Lexicon1Kind, DecidedFromTheFolderAndTheSetting) {
+    using enum Lexicon1Colour;
+    const struct {
+        const char* file;  // written before deciding
+        const char *folder, *setting;
+        bool lexicon, list;
+        const char *expectedFolder, *expectedSetting, *listFile;
+        Lexicon1Colour colour;
+    } cases[] = {
+        // A lexicon's setting is its folder; folders copied from systems that
+        // ignore case still count.
+        {"sven/Aalt.lex", "sven", "ignored", true, false, "sven", "sven", "", Black},
+        {"sven/aalt.lex", "sven", "", true, false, "sven", "sven", "", Black},
+        {"lists/Alist.lex", "lists", "", false, true, "lists", "lists", "", Fuchsia},
+        // The path of an Alist file stands for its folder.
+        {"lists/Alist.lex", "lists/Alist.lex", "", false, true, "lists", "lists/Alist.lex",
+         "lists/Alist.lex", Fuchsia},
+        // A setting naming a file makes it the word list.
+        {"words/ord.txt", "words", "words/ord.txt", false, false, "words", "words/ord.txt",
+         "words/ord.txt", Red},
+        {"other/x", "sven", "", false, false, "sven", "sven", "", Red},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        TestFolder root;
+        root.writeLines(c.file, {"x"});
+        const auto at = [&](const std::string& name) {
+            return name.empty() ? "" : root.str() + "/" + name;
+        };
+        const std::string folder = at(c.folder);
+        const Lexicon1Kind kind = decideLexicon1Kind(folder, *c.setting ? at(c.setting) : folder);
+        EXPECT_EQ(kind.isLexicon, c.lexicon);
+        EXPECT_EQ(kind.isList, c.list);
+        EXPECT_EQ(kind.folder, at(c.expectedFolder));
+        EXPECT_EQ(kind.setting, at(c.expectedSetting));
+        EXPECT_EQ(kind.listFileName, at(c.listFile));
+        EXPECT_EQ(kind.colour, c.colour);
+    }
 }
 
 }  // namespace

@@ -37,13 +37,8 @@ const std::string kOld = letterFileOf(400, "trial");    // the letter file befor
 const RewriteRequest kAddExam = {.word = "prov", .alt1 = "exam"};
 const RewriteRequest kDeleteTest = {.word = "prov", .alt1 = "0test"};
 
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
+constexpr auto namesIn = &TestFolder::namesIn;
+const std::set<std::string> kCleanFolder = {".vernik.lock", "Palt.bak", "Palt.lex"};
 
 // Mounts a tmpfs of `bytes` on `folder`, seen by this process and its
 // children only.
@@ -81,8 +76,7 @@ class ChangeFaultsTest : public ::testing::Test {
     void expectNextChangeClearsUp(const RewriteRequest& request) {
         const auto result = commitLetterFileChange(lexicon / "Palt.lex", request);
         EXPECT_TRUE(result.ok()) << *changeStatusText(result);
-        EXPECT_EQ(namesIn(lexicon),
-                  (std::set<std::string>{".vernik.lock", "Palt.bak", "Palt.lex"}));
+        EXPECT_EQ(namesIn(lexicon), kCleanFolder);
     }
 
     fs::path lexicon;
@@ -165,8 +159,7 @@ TEST_F(ChangeFaultsTest, RefusedWritesChangeNothing) {
         EXPECT_EQ(failure, static_cast<int>(ChangeFailure::WriteFailed));
         EXPECT_EQ(read("Palt.lex"), kOld);
         EXPECT_EQ(read("Palt.bak"), kOlder);
-        EXPECT_EQ(namesIn(lexicon),
-                  (std::set<std::string>{".vernik.lock", "Palt.bak", "Palt.lex"}));
+        EXPECT_EQ(namesIn(lexicon), kCleanFolder);
         if (c.fullFileSystem) ::umount2(folder.path().c_str(), MNT_DETACH);
     }
 }

@@ -24,11 +24,7 @@ Lines letterP(const Lines& alternatives) {
     return lines;
 }
 
-std::string crlf(const Lines& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
+constexpr auto crlf = &TestFolder::crlf;
 
 const std::string kAdded = "Uppslagsordet fanns. Tillagt: ";
 const std::string kPlaced = "Uppslagsordet fanns. Placerat: ";
@@ -134,10 +130,8 @@ TEST_F(LetterFileRewriteTest, OneCharacterOrEmptyWordChangesNothing) {
 
     // An empty word changes nothing either.
     const Lines lines = {".P", "P", ".pa", "x", kSentinel, kEnd};
-    const auto empty = rewriteLetterLines(lines, {.word = "", .alt1 = "x"});
-    EXPECT_EQ(empty.lines, lines);
-    EXPECT_EQ(empty.outcome, RewriteOutcome::Unchanged);
-    EXPECT_EQ(empty.status, std::nullopt);
+    EXPECT_EQ(expectChange(lines, {.word = "", .alt1 = "x"}, lines, std::nullopt).rewrite.outcome,
+              RewriteOutcome::Unchanged);
 }
 
 TEST_F(LetterFileRewriteTest, AddingToAnExistingHeadword) {

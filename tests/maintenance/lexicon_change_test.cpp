@@ -1,8 +1,5 @@
 #include "maintenance/lexicon_change.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "maintenance/child_process.h"
 #include "test_folder.h"
 
 namespace vernik {
@@ -18,18 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kLetterFile = ".P\r\nP\r\n.prov\r\ntest\r\n.p\xFF\xFF\xFF\r\nF\r\n";
-const std::string kWithExam =
-    ".P\r\nP\r\n.prov\r\ntest\r\n\xA4"
-    "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n";
+const std::string kWithExam = ".P\r\nP\r\n.prov\r\ntest\r\n\244exam\r\n.p\xFF\xFF\xFF\r\nF\r\n";
 const std::string kFailed = "\xC4ndringen gjordes inte: ";
 
-std::set<std::string> namesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
+constexpr auto namesIn = &TestFolder::namesIn;
 
 class LexiconChangeTest : public ::testing::Test {
   protected:
@@ -52,10 +42,7 @@ class LexiconChangeTest : public ::testing::Test {
 };
 
 TEST_F(LexiconChangeTest, BackupHoldsTheVersionBeforeTheLastChange) {
-    EXPECT_EQ(backupFileName("/x/sven/\xC3\x85"
-                             "alt.lex"),
-              "/x/sven/\xC3\x85"
-              "alt.bak");
+    EXPECT_EQ(backupFileName("/x/sven/\303\205alt.lex"), "/x/sven/\303\205alt.bak");  // Å
     dir.write("Palt.bak", "old backup");
     ASSERT_TRUE(addExam().ok());
     const std::string afterFirst = TestFolder::read(file);
@@ -65,9 +52,7 @@ TEST_F(LexiconChangeTest, BackupHoldsTheVersionBeforeTheLastChange) {
     ASSERT_TRUE(second.ok());
     EXPECT_EQ(second.backupFile, dir / "Palt.bak");
     EXPECT_EQ(TestFolder::read(dir / "Palt.bak"), afterFirst);
-    EXPECT_EQ(TestFolder::read(file),
-              ".P\r\nP\r\n.prov\r\n\xA4"
-              "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n");
+    EXPECT_EQ(TestFolder::read(file), ".P\r\nP\r\n.prov\r\n\244exam\r\n.p\xFF\xFF\xFF\r\nF\r\n");
 }
 
 TEST_F(LexiconChangeTest, MissingLetterFileIsRestoredFromItsBackup) {
@@ -116,9 +101,7 @@ TEST_F(LexiconChangeTest, WriteProtectionKeepsTheLetterFileInPlace) {
 
 TEST_F(LexiconChangeTest, WhatIsNoLetterFileIsLeftAlone) {
     dir.write("Palt.bak", "old backup");
-    for (const std::string& garbage : {std::string("\x7F"
-                                                   "ELF\0\0\x01\xFF\n\x90",
-                                                   10),
+    for (const std::string& garbage : {std::string("\177ELF\0\0\x01\xFF\n\x90", 10),
                                        std::string(".P\r\n\0\0\0", 7), std::string("P\r\n")}) {
         dir.write("Palt.lex", garbage);
         const auto result = addExam();
@@ -194,28 +177,20 @@ TEST_F(LexiconChangeTest, ChangesAtTheSameMomentAreAllKept) {
     for (int round = 0; round < kRounds; ++round) {
         int gate[2];
         ASSERT_EQ(::pipe(gate), 0);
-        std::vector<pid_t> writers;
+        pid_t writers[2];
         for (int writer = 0; writer < 2; ++writer) {
-            std::fflush(nullptr);
-            const pid_t child = ::fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
+            writers[writer] = startChild([&] {
                 ::close(gate[1]);
                 char ignored;
                 (void)!::read(gate[0], &ignored, 1);  // both start when the gate opens
-                const std::string headword = word(round, writer);
-                std::_Exit(commitLetterFileChange(file, {.word = headword, .alt1 = "x"}).ok() ? 0
-                                                                                              : 1);
-            }
-            writers.push_back(child);
+                return commitLetterFileChange(file, {.word = word(round, writer), .alt1 = "x"}).ok()
+                           ? 0
+                           : 1;
+            });
         }
         ::close(gate[0]);
         ::close(gate[1]);
-        for (const pid_t child : writers) {
-            int status = 0;
-            ASSERT_EQ(::waitpid(child, &status, 0), child);
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
-        }
+        for (const pid_t child : writers) ASSERT_EQ(waitForChild(child), 0) << "round " << round;
     }
     const auto lines = splitLetterLines(TestFolder::read(file));
     const auto backup = splitLetterLines(TestFolder::read(dir / "Palt.bak"));

