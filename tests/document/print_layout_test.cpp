@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 namespace vernik {
 namespace {
@@ -37,43 +40,59 @@ TEST(PrintLayout, PagesAndTheLinesOfARange) {
 }
 
 TEST(PrintLayout, LinesPerPageFallBackToTheSettingsThenToOne) {
-    EXPECT_EQ(usableLinesPerPage(25, 30), 25);
-    EXPECT_EQ(usableLinesPerPage(0, 30), 30);
-    EXPECT_EQ(usableLinesPerPage(-4, 30), 30);
-    EXPECT_EQ(usableLinesPerPage(0, 0), 1);
-    EXPECT_EQ(usableLinesPerPage(0, -2), 1);
-    EXPECT_EQ(usableLinesPerPage(0, std::nullopt), 1);
+    const std::tuple<int, std::optional<int>, int> cases[] = {
+        {25, 30, 25}, {0, 30, 30}, {-4, 30, 30}, {0, 0, 1}, {0, -2, 1}, {0, std::nullopt, 1}};
+    for (const auto& [given, fromSettings, used] : cases) {
+        EXPECT_EQ(usableLinesPerPage(given, fromSettings), used) << given;
+    }
 }
 
-TEST(PrintLayout, FitChecks) {
-    // 4875 fits 1.6 x 4800 = 7680; one pixel over the allowance does not.
-    EXPECT_FALSE(tooWide(0, 750, 6.5, 4800));
-    EXPECT_FALSE(tooWide(20, 680, 6.5, 4800));
-    EXPECT_FALSE(tooWide(0, 1181, 6.5, 4800));  // near(7676.5) = 7677
-    EXPECT_TRUE(tooWide(0, 1182, 6.5, 4800));   // 7683
-    EXPECT_TRUE(tooWide(200, 1000, 6.5, 4800));
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kMin = std::numeric_limits<int>::min();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
-    struct Case {
-        int fontHeight, lines, top, pageHeight;
-        double spacing;
-        bool pageNumbers, tall;
+// Values that no field lets through still give answers without overflow.
+TEST(PrintLayout, FitChecks) {
+    const struct {
+        int left, width;
+        double scale;
+        bool wide;
+    } widths[] = {
+        // 4875 fits 1.6 x 4800 = 7680; one pixel over the allowance does not.
+        {0, 750, 6.5, false},  {20, 680, 6.5, false},  {0, 1181, 6.5, false},  // 7677
+        {0, 1182, 6.5, true},  {200, 1000, 6.5, true}, {kMax, kMax, 1e300, true},
+        {0, 750, kNaN, false},
     };
+    for (const auto& w : widths) {
+        EXPECT_EQ(tooWide(w.left, w.width, w.scale, 4800), w.wide) << w.left << " " << w.width;
+    }
+
     // 13 x 6.5 = 84.5 printer pixels a line; the top margin 10 takes 65.
-    const Case cases[] = {
-        {13, 30, 10, 2600, 1.0, false, false},  // 2535 <= 2535
-        {13, 30, 10, 2599, 1.0, false, true},
-        {13, 30, 10, 2600, 1.0, true, true},  // with the page number 2620 > 2535
-        {13, 30, 10, 2685, 1.0, true, false},
-        {13, 15, 10, 2600, 2.0, false, false},
-        {13, 16, 10, 2600, 2.0, false, true},
-        {13, 0, 10, 2600, 1.0, false, false},
+    const struct {
+        int lines, top, pageHeight;
+        double scale, spacing;
+        bool pageNumbers, tall;
+    } heights[] = {
+        {30, 10, 2600, 6.5, 1.0, false, false},  // 2535 <= 2535
+        {30, 10, 2599, 6.5, 1.0, false, true},
+        {30, 10, 2600, 6.5, 1.0, true, true},  // with the page number 2620 > 2535
+        {30, 10, 2685, 6.5, 1.0, true, false},
+        {15, 10, 2600, 6.5, 2.0, false, false},
+        {16, 10, 2600, 6.5, 2.0, false, true},
+        {0, 10, 2600, 6.5, 1.0, false, false},
+        {30, -400000000, 7000, 6.5, 1.0, true, false},  // the margin gives room beyond any page
+        {1, kMax, 7000, 6.5, 1.0, false, true},
+        {0, 0, 7000, 1e308, 10.0, false, false},  // no lines: nothing to fit
+        {0, 0, 7000, 1e308, 10.0, true, true},    // but the page number is one line
+        {kMax, 10, 7000, 6.5, 1e300, true, true},
+        {30, 10, 7000, kNaN, 1.0, true, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.lines << " lines on " << c.pageHeight
-                                        << (c.pageNumbers ? " with page numbers" : ""));
-        EXPECT_EQ(
-            tooTall(c.fontHeight, 6.5, c.spacing, c.lines, c.top, c.pageHeight, c.pageNumbers),
-            c.tall);
+    for (const auto& h : heights) {
+        SCOPED_TRACE(testing::Message() << h.lines << " lines, top " << h.top << " on "
+                                        << h.pageHeight << (h.pageNumbers ? " with number" : ""));
+        EXPECT_EQ(tooTall(13, h.scale, h.spacing, h.lines, h.top, h.pageHeight, h.pageNumbers),
+                  h.tall);
     }
 }
 
@@ -89,13 +108,8 @@ TEST(PrintLayout, PositionsOfLinesAndPageNumber) {
     EXPECT_EQ(pageNumberPosition({4961, 7016}, 13, 6.5), (PrintPoint{2481, 7016 - 85}));
 }
 
-// Values that no field lets through still give positions and answers
-// without overflow: far-off points are held at the ends of int.
+// Far-off points are held at the ends of int.
 TEST(PrintLayout, ExtremeValuesStayWithinInt) {
-    constexpr int kMax = std::numeric_limits<int>::max();
-    constexpr int kMin = std::numeric_limits<int>::min();
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    constexpr double kInf = std::numeric_limits<double>::infinity();
     for (const auto& [x, rounded] : {std::pair{2.5, 3},
                                      {-2.5, -3},
                                      {1e300, kMax},
@@ -105,7 +119,6 @@ TEST(PrintLayout, ExtremeValuesStayWithinInt) {
                                      {kNaN, 0}}) {
         EXPECT_EQ(nearest(x), rounded) << x;
     }
-
     struct Position {
         int k, textHeight, left, top;
         double spacing, hor, vert;
@@ -127,26 +140,6 @@ TEST(PrintLayout, ExtremeValuesStayWithinInt) {
     }
     EXPECT_EQ(pageNumberPosition({kMax, kMin}, kMax, 1e300), (PrintPoint{1073741824, kMin}));
 
-    struct Tall {
-        int top, lines;
-        double scale, spacing;
-        bool pageNumbers, tall;
-    };
-    const Tall talls[] = {
-        {-400000000, 30, 6.5, 1.0, true, false},  // the margin gives room beyond any page
-        {kMax, 1, 6.5, 1.0, false, true},
-        {0, 0, 1e308, 10.0, false, false},  // no lines: nothing to fit
-        {0, 0, 1e308, 10.0, true, true},    // but the page number is one line
-        {10, kMax, 6.5, 1e300, true, true},
-        {10, 30, kNaN, 1.0, true, false},
-    };
-    for (const Tall& t : talls) {
-        EXPECT_EQ(tooTall(13, t.scale, t.spacing, t.lines, t.top, 7000, t.pageNumbers), t.tall)
-            << t.top << " " << t.lines << " " << t.scale;
-    }
-    EXPECT_TRUE(tooWide(kMax, kMax, 1e300, 4800));
-    EXPECT_FALSE(tooWide(0, 750, kNaN, 4800));
-
     // The last sheet of a range that ends at the largest line number.
     EXPECT_EQ(sheetsOf({kMax - 3, kMax}, kMax), (std::vector<LineRange>{{kMax - 3, kMax}}));
     EXPECT_EQ(linesOfPages(kMax, kMax, kMax, kMax), (LineRange{kMax, kMax}));
@@ -161,51 +154,38 @@ TEST(PrintLayout, ReadsTheFieldsOrNamesTheFirstBadOne) {
     EXPECT_DOUBLE_EQ(read.area->lineSpacing, 1.5);
     EXPECT_EQ(read.area->linesPerPage, 30);
     EXPECT_EQ(read.area->boxHeight, 400);
-
     TextAreaTexts noLines = good;
     noLines.linesPerPage = "";
     EXPECT_EQ(readTextArea(noLines).area->linesPerPage, 0);
 
-    // The ends of each range are taken.
+    // The ends of each range are taken; past them, or not a number, the
+    // field is named.
     const TextAreaReading widest = readTextArea({"10000", "10000", "0", "100", "10000", "0"});
     ASSERT_TRUE(widest.area) << widest.problem;
     EXPECT_DOUBLE_EQ(widest.area->lineSpacing, 100);
     EXPECT_DOUBLE_EQ(readTextArea({"0", "0", "10000", "0,1", "1", "10000"}).area->lineSpacing, 0.1);
-
-    struct Case {
+    const struct {
         std::string TextAreaTexts::*field;
-        std::string text;
-        std::string problem;
+        const char* label;
+        std::vector<const char*> bad;
+    } fields[] = {
+        {&TextAreaTexts::textWidth, "Textbredd i pixels", {"7x0", "2000000", "-1"}},
+        {&TextAreaTexts::leftMargin, "V marg i pixels", {"", "-1", "10001"}},
+        {&TextAreaTexts::topMargin, "\xD6vre marg i pixels", {"1,5", "-400000000", "10001"}},
+        {&TextAreaTexts::linesPerPage, "Antal rader", {"tio", "10001", "-3"}},
+        {&TextAreaTexts::boxHeight, "Textruteh\xF6jd i pixels", {"99999999999", "-400", "10001"}},
+        {&TextAreaTexts::lineSpacing,
+         "Radavst\xE5nd",
+         {"0", "-1", "ett", "10000000000", "100,5", "0,05"}},
     };
-    const Case cases[] = {
-        {&TextAreaTexts::textWidth, "7x0", "Ogiltigt tal i Textbredd i pixels: 7x0"},
-        {&TextAreaTexts::leftMargin, "", "Ogiltigt tal i V marg i pixels: "},
-        {&TextAreaTexts::topMargin, "1,5", "Ogiltigt tal i \xD6vre marg i pixels: 1,5"},
-        {&TextAreaTexts::linesPerPage, "tio", "Ogiltigt tal i Antal rader: tio"},
-        {&TextAreaTexts::boxHeight, "99999999999",
-         "Ogiltigt tal i Textruteh\xF6jd i pixels: 99999999999"},
-        {&TextAreaTexts::lineSpacing, "0", "Ogiltigt tal i Radavst\xE5nd: 0"},
-        {&TextAreaTexts::lineSpacing, "-1", "Ogiltigt tal i Radavst\xE5nd: -1"},
-        {&TextAreaTexts::lineSpacing, "ett", "Ogiltigt tal i Radavst\xE5nd: ett"},
-        // Numbers outside what a page can need.
-        {&TextAreaTexts::lineSpacing, "10000000000", "Ogiltigt tal i Radavst\xE5nd: 10000000000"},
-        {&TextAreaTexts::lineSpacing, "100,5", "Ogiltigt tal i Radavst\xE5nd: 100,5"},
-        {&TextAreaTexts::lineSpacing, "0,05", "Ogiltigt tal i Radavst\xE5nd: 0,05"},
-        {&TextAreaTexts::topMargin, "-400000000",
-         "Ogiltigt tal i \xD6vre marg i pixels: -400000000"},
-        {&TextAreaTexts::topMargin, "10001", "Ogiltigt tal i \xD6vre marg i pixels: 10001"},
-        {&TextAreaTexts::leftMargin, "-1", "Ogiltigt tal i V marg i pixels: -1"},
-        {&TextAreaTexts::textWidth, "2000000", "Ogiltigt tal i Textbredd i pixels: 2000000"},
-        {&TextAreaTexts::linesPerPage, "10001", "Ogiltigt tal i Antal rader: 10001"},
-        {&TextAreaTexts::linesPerPage, "-3", "Ogiltigt tal i Antal rader: -3"},
-        {&TextAreaTexts::boxHeight, "-400", "Ogiltigt tal i Textruteh\xF6jd i pixels: -400"},
-    };
-    for (const Case& c : cases) {
-        TextAreaTexts texts = good;
-        texts.*c.field = c.text;
-        const TextAreaReading bad = readTextArea(texts);
-        EXPECT_FALSE(bad.area);
-        EXPECT_EQ(bad.problem, c.problem);
+    for (const auto& f : fields) {
+        for (const char* text : f.bad) {
+            TextAreaTexts texts = good;
+            texts.*f.field = text;
+            const TextAreaReading bad = readTextArea(texts);
+            EXPECT_FALSE(bad.area);
+            EXPECT_EQ(bad.problem, std::string("Ogiltigt tal i ") + f.label + ": " + text);
+        }
     }
 }
 

@@ -7,15 +7,11 @@
 namespace vernik {
 namespace {
 
-TEST(DecimalNumber, ReadsCommaOrPointAsDecimalSeparator) {
-    EXPECT_DOUBLE_EQ(parseDecimalNumber("6,5").value(), 6.5);
-    EXPECT_DOUBLE_EQ(parseDecimalNumber("1,0").value(), 1.0);
-    EXPECT_DOUBLE_EQ(parseDecimalNumber("6.5").value(), 6.5);
-    EXPECT_DOUBLE_EQ(parseDecimalNumber(" 7 ").value(), 7.0);
-    EXPECT_DOUBLE_EQ(parseDecimalNumber("-2,25").value(), -2.25);
-}
-
-TEST(DecimalNumber, RejectsTextThatIsNotOneNumber) {
+TEST(DecimalNumber, ReadsOneNumberWithACommaOrAPoint) {
+    for (const auto& [text, value] :
+         {std::pair{"6,5", 6.5}, {"1,0", 1.0}, {"6.5", 6.5}, {" 7 ", 7.0}, {"-2,25", -2.25}}) {
+        EXPECT_EQ(parseDecimalNumber(text), value) << text;
+    }
     for (const char* text : {"", "  ", "abc", "6,5x", "6,,5", "6,5,1", "1e3", "inf", "nan", ","}) {
         EXPECT_FALSE(parseDecimalNumber(text).has_value()) << '"' << text << '"';
     }

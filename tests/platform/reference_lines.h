@@ -11,25 +11,16 @@
 // end counts; lines longer than `maxLength` (when not 0) are cut.
 inline std::vector<std::string> referenceLines(std::string_view bytes, std::size_t maxLength) {
     std::vector<std::string> lines;
-    std::string line;
-    bool open = false;  // bytes of a line without its line end yet
+    std::size_t start = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            line += c;
-            open = true;
-            continue;
-        }
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        lines.push_back(line);
-        line.clear();
-        open = false;
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        lines.emplace_back(bytes.substr(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
     }
-    if (open) lines.push_back(line);
-    if (maxLength != 0) {
-        for (auto& each : lines) {
-            if (each.size() > maxLength) each.resize(maxLength);
-        }
+    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+    for (auto& line : lines) {
+        if (maxLength != 0 && line.size() > maxLength) line.resize(maxLength);
     }
     return lines;
 }

@@ -17,36 +17,33 @@ namespace {
 // opening a centred, right or justified paragraph, "[b i u f1 fs30 c0]" giving
 // the formatting of the text after it ("[]" for none), '\n' a line break.
 // Font 0 and 12 points are the defaults and not written.
+constexpr std::string_view kAlignments = " crj";  // in the order of RtfAlignment
+
 std::string attributes(const RtfCharFormat& f) {
-    std::vector<std::string> parts;
-    if (f.bold) parts.push_back("b");
-    if (f.italic) parts.push_back("i");
-    if (f.underline) parts.push_back("u");
-    if (f.font > 0) parts.push_back("f" + std::to_string(f.font));
-    if (f.halfPoints != 24) parts.push_back("fs" + std::to_string(f.halfPoints));
-    if (f.colour >= 0) parts.push_back("c" + std::to_string(f.colour));
-    std::string joined;
-    for (const std::string& part : parts) joined += (joined.empty() ? "" : " ") + part;
-    return joined;
+    std::ostringstream out;
+    if (f.bold) out << " b";
+    if (f.italic) out << " i";
+    if (f.underline) out << " u";
+    if (f.font > 0) out << " f" << f.font;
+    if (f.halfPoints != 24) out << " fs" << f.halfPoints;
+    if (f.colour >= 0) out << " c" << f.colour;
+    return out.str().empty() ? "" : out.str().substr(1);
 }
 
 std::string render(const RtfDocument& doc) {
     std::string out;
-    for (std::size_t p = 0; p < doc.paragraphs.size(); ++p) {
-        if (p > 0) out += '|';
-        const RtfParagraph& paragraph = doc.paragraphs[p];
-        if (paragraph.alignment == RtfAlignment::Centre) out += "<c>";
-        if (paragraph.alignment == RtfAlignment::Right) out += "<r>";
-        if (paragraph.alignment == RtfAlignment::Justify) out += "<j>";
+    for (const RtfParagraph& paragraph : doc.paragraphs) {
+        if (&paragraph != &doc.paragraphs.front()) out += '|';
+        const char alignment = kAlignments[static_cast<int>(paragraph.alignment)];
+        if (alignment != ' ') out += std::string("<") + alignment + ">";
         std::string shown;
         for (const RtfRun& run : paragraph.runs) {
-            const std::string attrs = attributes(run.format);
-            if (attrs != shown) out += "[" + attrs + "]";
-            shown = attrs;
+            if (attributes(run.format) != shown) out += "[" + attributes(run.format) + "]";
+            shown = attributes(run.format);
             for (std::size_t i = 0; i < run.text.size();) {
                 const std::size_t at = i;
-                out += nextCodePoint(run.text, i) == 0x2028 ? std::string("\n")
-                                                            : run.text.substr(at, i - at);
+                const bool lineBreak = nextCodePoint(run.text, i) == 0x2028;
+                out += lineBreak ? std::string("\n") : run.text.substr(at, i - at);
             }
         }
     }
@@ -55,46 +52,41 @@ std::string render(const RtfDocument& doc) {
 
 RtfDocument build(std::vector<RtfFont> fonts, std::vector<RtfColour> colours,
                   std::string_view marked) {
-    RtfDocument doc{std::move(fonts), std::move(colours), {}};
-    const int defaultFont = doc.fonts.empty() ? -1 : 0;
-    RtfCharFormat format{.font = defaultFont, .halfPoints = 24};
-    doc.paragraphs.emplace_back();
+    RtfDocument doc{std::move(fonts), std::move(colours), {RtfParagraph{}}};
+    const RtfCharFormat plain{.font = doc.fonts.empty() ? -1 : 0, .halfPoints = 24};
+    RtfCharFormat format = plain;
     for (std::size_t i = 0; i < marked.size(); ++i) {
         RtfParagraph& paragraph = doc.paragraphs.back();
         const char c = marked[i];
         if (c == '|') {
             doc.paragraphs.emplace_back();
         } else if (c == '<') {
-            const char kind = marked[i + 1];
-            paragraph.alignment = kind == 'c'   ? RtfAlignment::Centre
-                                  : kind == 'r' ? RtfAlignment::Right
-                                                : RtfAlignment::Justify;
+            paragraph.alignment = static_cast<RtfAlignment>(kAlignments.find(marked[i + 1]));
             i += 2;
         } else if (c == '[') {
             const std::size_t end = marked.find(']', i);
             std::istringstream words(std::string(marked.substr(i + 1, end - i - 1)));
-            format = RtfCharFormat{.font = defaultFont, .halfPoints = 24};
+            format = plain;
             for (std::string w; words >> w;) {
-                if (w == "b") format.bold = true;
-                if (w == "i") format.italic = true;
-                if (w == "u") format.underline = true;
-                if (w.starts_with("fs")) {
-                    format.halfPoints = std::stoi(w.substr(2));
-                } else if (w[0] == 'f') {
-                    format.font = std::stoi(w.substr(1));
-                }
-                if (w[0] == 'c') format.colour = std::stoi(w.substr(1));
+                format.bold |= w == "b";
+                format.italic |= w == "i";
+                format.underline |= w == "u";
+                const int number = w.size() > 1 ? std::stoi(w.substr(w[1] == 's' ? 2 : 1)) : 0;
+                if (w.starts_with("fs"))
+                    format.halfPoints = number;
+                else if (w[0] == 'f')
+                    format.font = number;
+                if (w[0] == 'c') format.colour = number;
             }
             i = end;
         } else {
             if (paragraph.runs.empty() || !(paragraph.runs.back().format == format)) {
                 paragraph.runs.push_back(RtfRun{{}, format});
             }
-            if (c == '\n') {
+            if (c == '\n')
                 appendUtf8(paragraph.runs.back().text, 0x2028);
-            } else {
+            else
                 paragraph.runs.back().text += c;
-            }
         }
     }
     return doc;

@@ -3,71 +3,53 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace vernik {
 namespace {
 
-std::vector<char32_t> decodeAll(std::string_view bytes) {
-    std::vector<char32_t> out;
-    for (std::size_t pos = 0; pos < bytes.size();) out.push_back(nextCodePoint(bytes, pos));
+// The code points of `bytes`, each U+FFFD shown as '~'.
+std::u32string decodeAll(std::string_view bytes) {
+    std::u32string out;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const char32_t c = nextCodePoint(bytes, pos);
+        out += c == 0xFFFD ? U'~' : c;
+    }
     return out;
 }
 
-constexpr char32_t R = 0xFFFD;
-
+// Well-formed text at the edges of each length is read; every byte that
+// cannot start or continue a character reads as U+FFFD, and the next byte is
+// read afresh.
 TEST(Utf8, DecoderTakesWellFormedTextAndReplacesEachBadByte) {
-    const struct {
-        const char* what;
-        std::string bytes;
-        std::vector<char32_t> decoded;
-    } cases[] = {
-        // Well formed, at the edges of each length.
-        {"ASCII", "a\x7F", {'a', 0x7F}},
-        {"NUL", std::string(1, '\0'), {0}},
-        {"two bytes", "\xC2\x80\xDF\xBF", {0x80, 0x7FF}},
-        {"three bytes", "\xE0\xA0\x80\xEF\xBF\xBF", {0x800, 0xFFFF}},
-        {"around the surrogates", "\xED\x9F\xBF\xEE\x80\x80", {0xD7FF, 0xE000}},
-        {"four bytes", "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", {0x10000, 0x10FFFF}},
-        {"Swedish letters", "\xC3\xA5\xC3\xA4\xC3\xB6", {0xE5, 0xE4, 0xF6}},
-        // Malformed: every byte that cannot start or continue a character
-        // reads as U+FFFD, and the next byte is read afresh.
-        {"lone continuation",
-         "\x80"
-         "a\xBF",
-         {R, 'a', R}},
-        {"invalid leads", "\xF8\xFC\xFE\xFF", {R, R, R, R}},
-        {"lead without continuation",
-         "\xC3"
-         "a",
-         {R, 'a'}},
-        {"lead before another lead", "\xE2\xC3\xA5", {R, 0xE5}},
-        // Overlong forms.
-        {"overlong NUL", "\xC0\x80", {R, R}},
-        {"overlong slash", "\xC1\xAF", {R, R}},
-        {"overlong three", "\xE0\x9F\xBF", {R, R, R}},
-        {"overlong four", "\xF0\x8F\xBF\xBF", {R, R, R, R}},
-        // UTF-16 surrogates are not characters.
-        {"high surrogate", "\xED\xA0\x80", {R, R, R}},
-        {"low surrogate", "\xED\xBF\xBF", {R, R, R}},
-        // Beyond Unicode.
-        {"above U+10FFFF", "\xF4\x90\x80\x80", {R, R, R, R}},
-        {"F5 lead", "\xF5\x80\x80\x80", {R, R, R, R}},
-        // Cut off at the end of the text.
-        {"cut two", "a\xC3", {'a', R}},
-        {"cut three", "\xE2\x82", {R, R}},
-        {"cut four", "\xF0\x9F\x98", {R, R, R}},
+    const std::pair<std::string, std::u32string> cases[] = {
+        {std::string("a\x7F\0", 3), std::u32string(U"a\x7F\0", 3)},
+        {"\xC2\x80\xDF\xBF", U"\u0080\u07FF"},
+        {"\xE0\xA0\x80\xEF\xBF\xBF", U"\u0800\uFFFF"},
+        {"\xED\x9F\xBF\xEE\x80\x80", U"\uD7FF\uE000"},  // around the surrogates
+        {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", U"\U00010000\U0010FFFF"},
+        {"\xC3\xA5\xC3\xA4\xC3\xB6", U"åäö"},
+        {"\x80z\xBF", U"~z~"},                              // lone continuations
+        {"\xF8\xFC\xFE\xFF", U"~~~~"},                      // never a lead
+        {"\xC3z", U"~z"},                                   // lead without continuation
+        {"\xE2\xC3\xA5", U"~å"},                            // lead before another lead
+        {"\xC0\x80\xC1\xAF", U"~~~~"},                      // overlong two
+        {"\xE0\x9F\xBF", U"~~~"},                           // overlong three
+        {"\xF0\x8F\xBF\xBF", U"~~~~"},                      // overlong four
+        {"\xED\xA0\x80\xED\xBF\xBF", U"~~~~~~"},            // UTF-16 surrogates
+        {"\xF4\x90\x80\x80\xF5\x80\x80\x80", U"~~~~~~~~"},  // beyond U+10FFFF
+        {"z\xC3", U"z~"},                                   // cut off at the end
+        {"\xE2\x82", U"~~"},
+        {"\xF0\x9F\x98", U"~~~"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(decodeAll(c.bytes), c.decoded) << c.what;
+    for (const auto& [bytes, decoded] : cases) {
+        EXPECT_EQ(decodeAll(bytes), decoded) << testing::PrintToString(bytes);
     }
 }
 
+// The encoder writes the shortest form, and U+FFFD for surrogates and numbers
+// beyond Unicode; what it writes the decoder reads back.
 TEST(Utf8, EncoderWritesTheShortestFormAndReplacesNonCharacters) {
-    const struct {
-        char32_t codePoint;
-        std::string bytes;
-    } cases[] = {
+    const std::pair<char32_t, std::string> cases[] = {
         {0x00, std::string(1, '\0')},
         {0x7F, "\x7F"},
         {0x80, "\xC2\x80"},
@@ -76,21 +58,17 @@ TEST(Utf8, EncoderWritesTheShortestFormAndReplacesNonCharacters) {
         {0xFFFF, "\xEF\xBF\xBF"},
         {0x10000, "\xF0\x90\x80\x80"},
         {0x10FFFF, "\xF4\x8F\xBF\xBF"},
-        {0xD800, "\xEF\xBF\xBD"},  // surrogates and numbers beyond Unicode: U+FFFD
+        {0xD800, "\xEF\xBF\xBD"},
         {0xDFFF, "\xEF\xBF\xBD"},
         {0x110000, "\xEF\xBF\xBD"},
         {0xFFFFFFFF, "\xEF\xBF\xBD"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [codePoint, bytes] : cases) {
         std::string out;
-        appendUtf8(out, c.codePoint);
-        EXPECT_EQ(out, c.bytes) << std::hex << static_cast<unsigned>(c.codePoint);
-        // What the encoder writes the decoder reads back.
-        const char32_t expected =
-            c.codePoint > 0x10FFFF || (c.codePoint >= 0xD800 && c.codePoint <= 0xDFFF)
-                ? R
-                : c.codePoint;
-        EXPECT_EQ(decodeAll(out), std::vector<char32_t>{expected});
+        appendUtf8(out, codePoint);
+        EXPECT_EQ(out, bytes) << std::hex << static_cast<unsigned>(codePoint);
+        const bool replaced = bytes == "\xEF\xBF\xBD";
+        EXPECT_EQ(decodeAll(out), replaced ? U"~" : std::u32string(1, codePoint));
     }
 }
 

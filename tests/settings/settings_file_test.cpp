@@ -304,94 +304,72 @@ TEST(SettingsFile, CrLineEndsReadAndRewriteInPlace) {
 }
 
 TEST(SettingsFile, OnlyEightBitTextOfASettingsFileSizeIsTaken) {
-    const struct {
-        std::string bytes;
-        bool taken;
-    } cases[] = {
+    const std::pair<std::string, bool> cases[] = {
         {crlf(fullFile()), true},
         {"", true},
         {std::string("Vernik\0 fri\0 text\r\n", 19), true},  // a few NUL bytes are data
+        {"\xEF\xBB\xBFVernik\r\n", true},                    // a UTF-8 mark sits in free text
         {std::string("a\0b\0\r\0", 6), false},               // UTF-16 without a mark
-        {"\xFF\xFE"
-         "a",
-         false},  // UTF-16 little-endian
-        {"\xFE\xFF"
-         "a",
-         false},                                  // UTF-16 big-endian
-        {std::string("\0\0\xFE\xFF", 4), false},  // UTF-32 big-endian
-        {"\xEF\xBB\xBF"
-         "Vernik\r\n",
-         true},  // a UTF-8 mark sits in free text
+        {"\xFF\xFEz", false},                                // UTF-16 little-endian
+        {"\xFE\xFFz", false},                                // UTF-16 big-endian
+        {std::string("\0\0\xFE\xFF", 4), false},             // UTF-32 big-endian
         {std::string(kMaxSettingsFileSize, 'x'), true},
         {std::string(kMaxSettingsFileSize + 1, 'x'), false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(isSettingsText(c.bytes), c.taken) << c.bytes.substr(0, 12);
+    for (const auto& [bytes, taken] : cases) {
+        EXPECT_EQ(isSettingsText(bytes), taken) << bytes.substr(0, 12);
     }
 }
 
-class SettingsFileOnDisk : public ::testing::Test {
-  protected:
-    WriteResult writeChanged(const std::filesystem::path& path) {
+// A file that is not settings, a folder that cannot be written and a write
+// that fails part way all leave the old file as it was, and no other file.
+TEST(SettingsFile, WritesTheFileInPlaceOrLeavesTheOldOne) {
+    TestFolder folder;
+    const std::string original = crlf(fullFile());
+    const auto writeChanged = [&original](const std::filesystem::path& path) {
         SettingsBoxes boxes = readBytes(original).boxes;
         boxes[E::FontName].value = "Verdana";
         return writeSettingsFile(path, boxes, {});
-    }
-    long filesInFolder() const {
-        return std::distance(std::filesystem::directory_iterator(folder.path()), {});
-    }
+    };
+    const auto filesIn = [](const std::filesystem::path& dir) {
+        return std::distance(std::filesystem::directory_iterator(dir), {});
+    };
 
-    TestFolder folder;
-    const std::string original = crlf(fullFile());
-};
-
-TEST_F(SettingsFileOnDisk, RewritesTheFileInPlace) {
     const auto path = folder.write("Vernik.ini", original);
-    const WriteResult result = writeChanged(path);
-    ASSERT_TRUE(result.ok()) << result.error;
+    const WriteResult written = writeChanged(path);
+    ASSERT_TRUE(written.ok()) << written.error;
     Lines expected = fullFile();
     line(expected, 21) = "Verdana";
     for (int n = 47; n <= 56; ++n) line(expected, n) = "";
     EXPECT_EQ(TestFolder::read(path), crlf(expected));
-    EXPECT_EQ(filesInFolder(), 1);
-}
 
-TEST_F(SettingsFileOnDisk, AFileThatIsNotSettingsIsNeverWritten) {
-    std::string utf16 = "\xFF\xFE";
-    for (const char c : original) utf16 += std::string{c, '\0'};
-    const auto path = folder.write("Vernik.ini", utf16);
-    EXPECT_FALSE(writeChanged(path).ok());
-    EXPECT_EQ(TestFolder::read(path), utf16);
-}
-
-TEST_F(SettingsFileOnDisk, ReadOnlyFolderLeavesTheOldFile) {
-    const auto path = folder.write("ini/Vernik.ini", original);
-    ::chmod(path.parent_path().c_str(), 0555);
-    if (::access(path.parent_path().c_str(), W_OK) == 0) {
-        ::chmod(path.parent_path().c_str(), 0755);
-        GTEST_SKIP() << "permissions do not bind this user (root)";
-    }
-    const WriteResult result = writeChanged(path);
-    ::chmod(path.parent_path().c_str(), 0755);
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(TestFolder::read(path), original);
-}
-
-TEST_F(SettingsFileOnDisk, FailedWriteLeavesTheOldFileAndAMissingOneMissing) {
-    const auto path = folder.write("Vernik.ini", original);
-    WriteResult result;
+    folder.write("Vernik.ini", original);
     {
         const FileSizeLimit fullDisk(100);
         ASSERT_TRUE(fullDisk.active());
-        result = writeChanged(path);
+        EXPECT_FALSE(writeChanged(path).ok());
     }
-    EXPECT_FALSE(result.ok());
     EXPECT_EQ(TestFolder::read(path), original);
-    EXPECT_EQ(filesInFolder(), 1);
+    EXPECT_EQ(filesIn(folder.path()), 1);
+
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : original) utf16 += std::string{c, '\0'};
+    folder.write("Vernik.ini", utf16);
+    EXPECT_FALSE(writeChanged(path).ok());
+    EXPECT_EQ(TestFolder::read(path), utf16);
 
     const auto missing = folder / "Vernik1.ini";
     EXPECT_FALSE(writeChanged(missing).ok());
     EXPECT_FALSE(std::filesystem::exists(missing));
+
+    // Permissions do not bind root; the size limit above stands in for them.
+    const auto locked = folder.write("ini/Vernik.ini", original);
+    ::chmod(locked.parent_path().c_str(), 0555);
+    if (::access(locked.parent_path().c_str(), W_OK) != 0) {
+        EXPECT_FALSE(writeChanged(locked).ok());
+        EXPECT_EQ(TestFolder::read(locked), original);
+    }
+    ::chmod(locked.parent_path().c_str(), 0755);
 }
 
 }  // namespace

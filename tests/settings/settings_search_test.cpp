@@ -7,76 +7,46 @@
 namespace vernik {
 namespace {
 
-class SettingsSearch : public ::testing::Test {
-  protected:
-    std::string start() const { return folder.str() + "/start"; }
-    std::vector<std::string> system() const {
-        return {folder.str() + "/config/vernik", folder.str() + "/etc/vernik"};
-    }
-    std::string put(const std::string& name) { return folder.writeLines(name, {"x"}).string(); }
-
+// Each file put in place becomes the one found: the start folder's numbered
+// names in order, then the system folders in turn, and the start folder's
+// Vernik.ini over all. A folder named like a settings file is passed over.
+TEST(SettingsSearch, StartFolderFirstThenTheSystemFoldersEachInNumberOrder) {
     TestFolder folder;
-};
-
-TEST_F(SettingsSearch, NothingFoundNamesTheLastCandidateTried) {
-    std::filesystem::create_directories(start());
-    const SettingsCandidate found = findStartSettings(start(), system());
+    const std::string start = folder.str() + "/start";
+    const std::vector<std::string> system = {folder.str() + "/config/vernik",
+                                             folder.str() + "/etc/vernik"};
+    std::filesystem::create_directories(start);
+    std::filesystem::create_directories(folder / "config/vernik/Vernik1.ini");
+    SettingsCandidate found = findStartSettings(start, system);
     EXPECT_FALSE(found.exists);
     EXPECT_EQ(found.fileName, folder.str() + "/etc/vernik/Vernik12.ini");
+
+    for (const char* name :
+         {"etc/vernik/Vernik1.ini", "config/vernik/Vernik11.ini", "start/Vernik12.ini",
+          "start/Vernik11.ini", "start/Vernik10.ini", "start/Vernik1.ini", "start/Vernik.ini"}) {
+        folder.write(name, "x\r\n");
+        found = findStartSettings(start, system);
+        EXPECT_TRUE(found.exists) << name;
+        EXPECT_EQ(found.fileName, folder.str() + "/" + name);
+    }
 }
 
-TEST_F(SettingsSearch, StartFolderNumberedNamesInOrder) {
-    put("start/Vernik12.ini");
-    put("config/vernik/Vernik1.ini");
-    EXPECT_EQ(findStartSettings(start(), system()).fileName, start() + "/Vernik12.ini");
-    put("start/Vernik11.ini");
-    EXPECT_EQ(findStartSettings(start(), system()).fileName, start() + "/Vernik11.ini");
-    put("start/Vernik10.ini");
-    EXPECT_EQ(findStartSettings(start(), system()).fileName, start() + "/Vernik10.ini");
-    put("start/Vernik1.ini");
-    const SettingsCandidate found = findStartSettings(start(), system());
-    EXPECT_TRUE(found.exists);
-    EXPECT_EQ(found.fileName, start() + "/Vernik1.ini");
-}
-
-TEST_F(SettingsSearch, SystemFoldersInTurnWhenTheStartFolderHasNone) {
-    std::filesystem::create_directories(start());
-    put("etc/vernik/Vernik1.ini");
-    EXPECT_EQ(findStartSettings(start(), system()).fileName,
-              folder.str() + "/etc/vernik/Vernik1.ini");
-    put("config/vernik/Vernik11.ini");
-    EXPECT_EQ(findStartSettings(start(), system()).fileName,
-              folder.str() + "/config/vernik/Vernik11.ini");
-    // A folder with the name of a settings file is no settings file.
-    std::filesystem::create_directories(folder / "config/vernik/Vernik1.ini");
-    EXPECT_EQ(findStartSettings(start(), system()).fileName,
-              folder.str() + "/config/vernik/Vernik11.ini");
-}
-
-TEST_F(SettingsSearch, VernikIniInTheStartFolderWinsOverAll) {
-    put("start/Vernik1.ini");
-    put("start/Vernik.ini");
-    const SettingsCandidate found = findStartSettings(start(), system());
-    EXPECT_TRUE(found.exists);
-    EXPECT_EQ(found.fileName, start() + "/Vernik.ini");
-}
-
-TEST_F(SettingsSearch, DocumentFolderSettings) {
+TEST(SettingsSearch, DocumentFolderSettings) {
+    TestFolder folder;
     EXPECT_FALSE(findFolderSettings(folder.str()).has_value());
     EXPECT_FALSE(findFolderSettings("").has_value());
-    put("docs/Vernik.ini");
+    folder.write("docs/Vernik.ini", "x\r\n");
     EXPECT_EQ(findFolderSettings(folder.str() + "/docs"), folder.str() + "/docs/Vernik.ini");
 }
 
 TEST(SystemSettingsFolders, ConfigFolderFromTheEnvironment) {
+    using Folders = std::vector<std::string>;
     EXPECT_EQ(systemSettingsFolders("/x/conf", "/home/u"),
-              (std::vector<std::string>{"/x/conf/vernik", "/etc/vernik"}));
-    EXPECT_EQ(systemSettingsFolders(nullptr, "/home/u"),
-              (std::vector<std::string>{"/home/u/.config/vernik", "/etc/vernik"}));
-    // A relative or empty XDG_CONFIG_HOME is ignored.
-    EXPECT_EQ(systemSettingsFolders("rel", "/home/u"),
-              (std::vector<std::string>{"/home/u/.config/vernik", "/etc/vernik"}));
-    EXPECT_EQ(systemSettingsFolders("", nullptr), (std::vector<std::string>{"/etc/vernik"}));
+              (Folders{"/x/conf/vernik", "/etc/vernik"}));
+    const Folders home = {"/home/u/.config/vernik", "/etc/vernik"};
+    EXPECT_EQ(systemSettingsFolders(nullptr, "/home/u"), home);
+    EXPECT_EQ(systemSettingsFolders("rel", "/home/u"), home);  // relative: ignored
+    EXPECT_EQ(systemSettingsFolders("", nullptr), Folders{"/etc/vernik"});
 }
 
 }  // namespace

@@ -67,22 +67,10 @@ class DecodeSettings : public ::testing::Test {
     FontState fonts;
 };
 
-// The built-in folders, title page and font are checked where they are applied.
-TEST_F(DecodeSettings, BuiltInValues) {
-    const DecodedSettings d = decode();
-    EXPECT_EQ(d.openFolder, "");
-    EXPECT_EQ(d.mainFont.colour, kWindowTextColour);
-    EXPECT_FALSE(d.mainFont.bold || d.mainFont.italic || d.xdvngMode);
-    EXPECT_EQ(d.scaleHor, 6.5);
-    EXPECT_EQ(d.scaleVert, 6.5);
-    EXPECT_EQ(d.print.textWidth, "680");
-    EXPECT_EQ(d.print.lineSpacing, "1,0");
-    EXPECT_TRUE(d.print.pageNumbers);
-    EXPECT_EQ(d.startDocument, "");
-    EXPECT_TRUE(d.problems.empty());
-}
-
 TEST_F(DecodeSettings, NumbersWithEitherSeparatorFontsFoldersAndAddress) {
+    const DecodedSettings builtIn = decode();
+    EXPECT_TRUE(builtIn.problems.empty());
+    EXPECT_TRUE(builtIn.print.pageNumbers);
     boxes[E::ScaleHor].value = "7.5";
     boxes[E::ScaleVert].value = "6,25";
     boxes[E::LineSpacing].value = "1.5";
@@ -143,67 +131,48 @@ TEST_F(DecodeSettings, UnreadableNumbersAreNamedAndTheRestStillCounts) {
 // Each number is taken only within the range a user can need; outside it the
 // entry is named and its value is not used.
 TEST_F(DecodeSettings, NumbersOutsideTheirRangeAreNamedAndNotUsed) {
-    const auto unused = [](const DecodedSettings& d, E entry) {
-        switch (entry) {
-            case E::FontSize:
-                return d.mainFont.size == FontState{}.MainFont.size;
-            case E::ScaleHor:
-                return !d.scaleHor.has_value();
-            case E::ScaleVert:
-                return !d.scaleVert.has_value();
-            case E::TextWidth:
-                return !d.print.textWidth.has_value();
-            case E::LeftMargin:
-                return !d.print.leftMargin.has_value();
-            case E::TopMargin:
-                return !d.print.topMargin.has_value();
-            case E::LineSpacing:
-                return !d.print.lineSpacing.has_value();
-            case E::LinesPerPage:
-                return !d.print.linesPerPage.has_value();
-            default:
-                return false;
-        }
-    };
+    using D = DecodedSettings;
     const struct {
         E entry;
-        const char* value;
-        bool used;
+        bool (*used)(const D&);
+        std::vector<const char*> good, bad;
     } cases[] = {
-        {E::LineSpacing, "10000000000", false},
-        {E::LineSpacing, "0", false},
-        {E::LineSpacing, "0,1", true},
-        {E::LineSpacing, "100", true},
-        {E::TopMargin, "-400000000", false},
-        {E::TopMargin, "10000", true},
-        {E::TopMargin, "10001", false},
-        {E::LeftMargin, "-20", false},
-        {E::TextWidth, "0", true},
-        {E::TextWidth, "99999", false},
-        {E::LinesPerPage, "10000", true},
-        {E::LinesPerPage, "10001", false},
-        {E::LinesPerPage, "-1", false},
-        {E::LinesPerPage, " ", true},
-        {E::ScaleVert, "1e308", false},
-        {E::ScaleVert, "100000000000000000000", false},
-        {E::ScaleVert, "100,1", false},
-        {E::ScaleHor, "0,09", false},
-        {E::ScaleHor, "0,1", true},
-        {E::FontSize, "0", false},
-        {E::FontSize, "1001", false},
-        {E::FontSize, "1000", true},
+        {E::LineSpacing,
+         [](const D& d) { return d.print.lineSpacing.has_value(); },
+         {"0,1", "100"},
+         {"10000000000", "0"}},
+        {E::TopMargin,
+         [](const D& d) { return d.print.topMargin.has_value(); },
+         {"10000"},
+         {"-400000000", "10001"}},
+        {E::LeftMargin, [](const D& d) { return d.print.leftMargin.has_value(); }, {"0"}, {"-20"}},
+        {E::TextWidth, [](const D& d) { return d.print.textWidth.has_value(); }, {"0"}, {"99999"}},
+        {E::LinesPerPage,
+         [](const D& d) { return d.print.linesPerPage.has_value(); },
+         {"10000", " "},
+         {"10001", "-1"}},
+        {E::ScaleVert,
+         [](const D& d) { return d.scaleVert.has_value(); },
+         {"100"},
+         {"1e308", "100000000000000000000", "100,1"}},
+        {E::ScaleHor, [](const D& d) { return d.scaleHor.has_value(); }, {"0,1"}, {"0,09"}},
+        {E::FontSize,
+         [](const D& d) { return d.mainFont.size != FontState{}.MainFont.size; },
+         {"1000"},
+         {"0", "1001"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(layoutOf(c.entry).label) + ": " + c.value);
-        SettingsBoxes given = SettingsBoxes::builtIn();
-        given[c.entry].value = c.value;
-        const DecodedSettings d = decodeSettings(given, folder.str(), fonts);
-        if (c.used) {
-            EXPECT_TRUE(d.problems.empty());
-            EXPECT_FALSE(unused(d, c.entry));
-        } else {
-            EXPECT_EQ(d.problems, std::vector<std::string>{invalidNumberMessage(c.entry, c.value)});
-            EXPECT_TRUE(unused(d, c.entry));
+        for (const auto& [values, used] : {std::pair{&c.good, true}, {&c.bad, false}}) {
+            for (const char* value : *values) {
+                SCOPED_TRACE(std::string(layoutOf(c.entry).label) + ": " + value);
+                SettingsBoxes given = SettingsBoxes::builtIn();
+                given[c.entry].value = value;
+                const D d = decodeSettings(given, folder.str(), fonts);
+                EXPECT_EQ(c.used(d), used);
+                EXPECT_EQ(d.problems,
+                          used ? std::vector<std::string>{}
+                               : std::vector<std::string>{invalidNumberMessage(c.entry, value)});
+            }
         }
     }
     EXPECT_EQ(invalidNumberMessage(E::LineSpacing, "10000000000"),
