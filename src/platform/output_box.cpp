@@ -27,16 +27,16 @@ std::optional<char> typedByte(const QKeyEvent& key) {
 
 }  // namespace
 
-OutputBox::OutputBox(QTextEdit& edit) : QObject(&edit), edit_(edit) {
+OutputBox::OutputBox(QTextEdit& edit) : QObject(&edit), edit_(edit), viewport_(edit.viewport()) {
     edit_.installEventFilter(this);
-    edit_.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 bool OutputBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &edit_ && event->type() == QEvent::KeyPress) {
         return keyPress(*static_cast<QKeyEvent*>(event));
     }
-    if (watched != edit_.viewport() || resending_) return false;
+    if (watched != viewport_ || resending_) return false;
     if (event->type() == QEvent::MouseButtonDblClick) {
         afterDoubleClick_ = true;
         resendThenTakeBlank(*watched, *event);

@@ -66,6 +66,9 @@ class OutputBox : public QObject {
     void resendThenTakeBlank(QObject& viewport, QEvent& event);
 
     QTextEdit& edit_;
+    // Kept from the start: the filter also sees events while the box is being
+    // destroyed, when asking it for its viewport is no longer allowed.
+    QObject* viewport_;
     KeyPreview preview_;
     KeyHook hook_;
     bool selecting_ = false;
