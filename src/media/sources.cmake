@@ -1,0 +1,3 @@
+list(APPEND VERNIK_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/media_choice.cpp
+)
