@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "media/media_choice.h"
+#include "media/media_word.h"
 #include "platform/cp1252.h"
 
 namespace vernik::lex {
@@ -31,7 +32,8 @@ int runMedia(const Arguments& args) {
         return 2;
     }
     sources.lexicon2Folder = args[at];
-    const MediaChoice choice = chooseMedia(cp1252FromUtf8Lossy(args[at + 1]), sources);
+    const MediaChoice choice =
+        chooseMedia(lookupMediaWord(cp1252FromUtf8Lossy(args[at + 1])), sources);
     printLine("sound", choice.SoundFile);
     printLine("picture", choice.PictureJpgFile);
     printLine("picture", choice.PictureBmpFile);
