@@ -13,5 +13,6 @@ int runLookup(const Arguments& args);
 int runImportDictd(const Arguments& args);
 int runListSearch(const Arguments& args);
 int runChange(const Arguments& args);
+int runMedia(const Arguments& args);
 
 }  // namespace vernik::lex

@@ -27,6 +27,11 @@ constexpr std::string_view kUsage =
     "      a temporary name, the letter file copied to its .bak backup (replacing\n"
     "      the previous one) and the new version renamed over the letter file;\n"
     "      prints the outcome as the status box shows it\n"
+    "  media [--output-folder DIR] [--list-folder DIR] LEXICON2 WORD\n"
+    "      print the sound, pictures, series pictures and comment file the media\n"
+    "      lookup of WORD would use, one \"KIND: PATH\" line each, taken from the\n"
+    "      ljud, bild and kom folders of LEXICON2, the output file's folder DIR\n"
+    "      and the word list's folder DIR; prints nothing when there are none\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -50,6 +55,7 @@ int main(int argc, char** argv) {
     if (command == "import-dictd") return vernik::lex::runImportDictd(args);
     if (command == "list-search") return vernik::lex::runListSearch(args);
     if (command == "change") return vernik::lex::runChange(args);
+    if (command == "media") return vernik::lex::runMedia(args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;
