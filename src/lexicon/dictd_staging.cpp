@@ -40,10 +40,6 @@ std::optional<pid_t> stagingPid(std::string_view name, std::string_view prefix) 
     return static_cast<pid_t>(pid);
 }
 
-bool processIsGone(pid_t pid) {
-    return ::kill(pid, 0) != 0 && errno == ESRCH;
-}
-
 void syncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
@@ -66,7 +62,7 @@ std::size_t removeAbandonedStagingFolders(const fs::path& target) {
         const auto pid = stagingPid(it->path().filename().string(), prefix);
         std::error_code statusError;
         const bool folder = it->symlink_status(statusError).type() == fs::file_type::directory;
-        if (!pid || !folder || !processIsGone(*pid)) continue;
+        if (!pid || !folder || processRuns(*pid)) continue;
         std::error_code removeError;
         if (fs::remove_all(it->path(), removeError) > 0 && !removeError) ++removed;
     }
@@ -100,14 +96,7 @@ void StagedFile::flush() {
 }
 
 void StagedFile::write(std::string_view bytes) {
-    while (!bytes.empty() && error_ == 0) {
-        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-        if (written >= 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        } else if (errno != EINTR) {
-            error_ = errno;
-        }
-    }
+    if (error_ == 0 && !writeAll(fd_, bytes)) error_ = errno;
 }
 
 std::string StagedFile::close() {

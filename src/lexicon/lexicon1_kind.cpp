@@ -3,19 +3,11 @@
 #include <string_view>
 
 #include "lexicon/letter_files.h"
+#include "lexicon/letters.h"
 #include "platform/files.h"
 
 namespace vernik {
 namespace {
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 // Cuts a last path part "Alist.lex" off `folder`; true when there was one.
 bool cutListFileName(std::string& folder) {
@@ -23,7 +15,7 @@ bool cutListFileName(std::string& folder) {
     const std::string_view last = slash == std::string::npos
                                       ? std::string_view(folder)
                                       : std::string_view(folder).substr(slash + 1);
-    if (!equalsIgnoringAsciiCase(last, "Alist.lex")) return false;
+    if (lowerCase(last) != "alist.lex") return false;
     folder.resize(slash == std::string::npos ? 0 : slash);
     return true;
 }

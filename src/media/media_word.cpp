@@ -7,13 +7,17 @@ std::string lookupMediaWord(std::string_view word) {
     return std::string(word.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
 
-std::string listSearchMediaWord(std::string_view word) {
-    if (word.empty() || word.front() != '.') return {};
+std::string withoutBlanksAndDots(std::string_view text) {
     std::string out;
-    for (char c : word) {
+    for (char c : text) {
         if (c != ' ' && c != '.') out += c;
     }
     return out;
+}
+
+std::string listSearchMediaWord(std::string_view word) {
+    if (word.empty() || word.front() != '.') return {};
+    return withoutBlanksAndDots(word);
 }
 
 std::string selectionMediaWord(std::string_view selection) {

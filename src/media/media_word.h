@@ -11,6 +11,9 @@ namespace vernik {
 // After a lexicon lookup: the looked-up word without trailing blanks.
 std::string lookupMediaWord(std::string_view word);
 
+// The text with every blank and every "." removed.
+std::string withoutBlanksAndDots(std::string_view text);
+
 // In a word-list search: only a word written with a leading "." has media;
 // every blank and every "." is removed from it (".test" gives "test").
 std::string listSearchMediaWord(std::string_view word);

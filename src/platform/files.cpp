@@ -37,18 +37,6 @@ std::string errorText(int code) {
     return std::strerror(code);
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 constexpr std::string_view kTemporaryInfix = ".new-";
 
 // The process id of a temporary's name, with the name of its target.
@@ -70,11 +58,23 @@ std::optional<TemporaryName> parseTemporaryName(std::string_view name) {
     return parsed;
 }
 
+}  // namespace
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
 bool processRuns(pid_t pid) {
     return ::kill(pid, 0) == 0 || errno == EPERM;
 }
-
-}  // namespace
 
 bool isRegularFile(const fs::path& path) {
     std::error_code ec;

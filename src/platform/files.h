@@ -8,11 +8,20 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/types.h>
+
 namespace vernik {
 
 namespace fs = std::filesystem;
 
 bool isRegularFile(const fs::path& path);
+
+// Writes all of `bytes` to `fd`, going on after interrupted writes. False
+// with errno set when a write fails.
+bool writeAll(int fd, std::string_view bytes);
+
+// Whether a process of that id exists (one of another user counts too).
+bool processRuns(pid_t pid);
 
 // The folder part of a path, without a trailing "/"; empty when the path
 // names no folder ("brev.txt").

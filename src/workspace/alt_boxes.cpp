@@ -4,13 +4,13 @@
 #include <QLineEdit>
 
 #include "form/tform1.h"
+#include "lexicon/letters.h"
 #include "platform/qt_text.h"
 #include "workspace/alt_paging.h"
 
 namespace vernik {
 
 void showAltWindow(TForm1& form, const AltWindow& window) {
-    constexpr char kNewWordMark = '\xA4';
     QLineEdit* boxes[] = {form.EditPAlt1, form.EditPAlt2, form.EditPAlt3};
     QLineEdit* overlays[] = {form.EditPAlt4, form.EditPAlt5, form.EditPAlt6};
     for (int i = 0; i < 3; ++i) {

@@ -13,6 +13,7 @@
 #include "form/tform1.h"
 #include "lexicon/letter_files.h"
 #include "lexicon/letters.h"
+#include "media/media_word.h"
 #include "platform/display_font.h"
 #include "platform/line_box_focus.h"
 #include "platform/qt_text.h"
@@ -36,19 +37,6 @@ QString joinLines(const std::vector<std::string>& lines) {
     texts.reserve(static_cast<int>(lines.size()));
     for (const auto& line : lines) texts << fromBytes(line);
     return texts.join(u'\n');
-}
-
-std::string withoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
-std::string withoutBlanksAndDots(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c != ' ' && c != '.') out += c;
-    }
-    return out;
 }
 
 }  // namespace
@@ -124,7 +112,7 @@ void LookupDriver::Edit1Change() {
             } else {
                 lookUpInLexicon();
             }
-            state_.media.MediaWord = withoutTrailingBlanks(ws.InOrd);
+            state_.media.MediaWord = lookupMediaWord(ws.InOrd);
             if (state_.media.LexiconLookup) runMediaLookup();
         }
     }

@@ -9,7 +9,6 @@
 
 #include "form/shared_state.h"
 #include "form/tform1.h"
-#include "lexicon/letters.h"
 #include "platform/display_font.h"
 #include "platform/line_box_focus.h"
 #include "platform/output_box.h"

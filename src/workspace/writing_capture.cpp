@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "lexicon/letters.h"
+
 namespace vernik {
 namespace {
-
-constexpr char kNewWordMark = '\xA4';
 
 bool isChoiceDigit(char key) {
     return key >= '0' && key <= '7';
@@ -208,9 +208,7 @@ void WritingCapture::page(char key, const WritingView& view, KeyOutcome& out) {
 Choice WritingCapture::choose(int box, std::string text, int caret) {
     Choice choice;
     choice.box = box;
-    if (ws_.CapitalInitial && !text.empty() && text[0] >= 'a' && text[0] <= 'z') {
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    }
+    if (ws_.CapitalInitial && !text.empty()) text[0] = upperCaseAscii(text[0]);
     if (ws_.WriteOnChoose) {
         if (!ws_.CaptureActive && !ws_.CapturePendingDelete) {
             // A word typed in the input box: the choice follows the text.
