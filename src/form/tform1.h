@@ -89,6 +89,15 @@ class TForm1 : public QMainWindow {
     QFrame* Panel1 = nullptr;  // title page
     QTimer* Timer3 = nullptr;  // missing letter file: opens the lexicon choice
 
+    // Pictures and sounds of headwords.
+    QFrame* PanelBild = nullptr;              // the picture panel, top right
+    QLabel* ImagePBild1 = nullptr;            // its picture, stretched to the panel
+    QFrame* MediaPlayer1 = nullptr;           // the sound's Play and Stop buttons
+    QPushButton* MediaPlayer1Play = nullptr;  // plays the sound again
+    QPushButton* MediaPlayer1Stop = nullptr;
+    QTimer* Timer5 = nullptr;  // hides the picture panel
+    QTimer* Timer6 = nullptr;  // steps through a picture series
+
     // Main menu.
     QMenu* Arkiv1 = nullptr;
     QAction* Nytt1 = nullptr;
@@ -259,6 +268,7 @@ class TForm1 : public QMainWindow {
     void createExitPanel(QWidget* client);
     void createSettingsPanels(QWidget* client);
     void createTextAreaPanel(QWidget* client);
+    void createMediaControls(QWidget* client);
 
     void createFileMenu();
     void createEditMenu();

@@ -9,6 +9,7 @@
 #include "form/tform1.h"
 #include "main/start_up.h"
 #include "maintenance/change_mode.h"
+#include "media/media_display.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
 #include "settings/settings_panels.h"
@@ -33,7 +34,8 @@ class Program {
     SettingsStore settingsStore{form, state, *dialogs};
     StartUp startUp{form, state, settingsStore};
     LexiconChoice lexiconChoice{form, state, *dialogs};
-    LookupDriver lookupDriver{form, state, lexiconChoice};
+    MediaDisplay mediaDisplay{form, state};
+    LookupDriver lookupDriver{form, state, lexiconChoice, mediaDisplay};
     OutputBox& outputBox = *new OutputBox(*form.RichEdit2);  // owned by the output box
     OutputBoxWriting writing{form, state, outputBox};
     ReadingMode readingMode{form, state, outputBox};

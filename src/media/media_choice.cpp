@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "platform/cp1252.h"
 #include "platform/files.h"
@@ -92,6 +93,15 @@ std::string chooseSoundFile(const std::string& folder, const std::string& word,
 }
 
 }  // namespace
+
+bool isCdTrackStub(std::string_view file) {
+    constexpr std::string_view kStub = ".cda";
+    if (file.size() < kStub.size()) return false;
+    const std::string_view end = file.substr(file.size() - kStub.size());
+    return std::equal(end.begin(), end.end(), kStub.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
 
 const std::string& MediaChoice::shownPicture() const {
     if (!SeriesFiles.empty()) return SeriesFiles.front();

@@ -34,6 +34,9 @@ struct MediaChoice {
     const std::string& shownPicture() const;
 };
 
+// A CD-track stub (".cda") names a track of a disc and holds no sound itself.
+bool isCdTrackStub(std::string_view file);
+
 // The existing file a path names, or nothing. The default matches the file
 // name without regard to letter case.
 using FindFile = std::function<std::optional<std::filesystem::path>(const std::filesystem::path&)>;

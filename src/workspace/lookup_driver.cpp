@@ -13,6 +13,7 @@
 #include "form/tform1.h"
 #include "lexicon/letter_files.h"
 #include "lexicon/letters.h"
+#include "media/media_display.h"
 #include "media/media_word.h"
 #include "platform/display_font.h"
 #include "platform/line_box_focus.h"
@@ -41,8 +42,9 @@ QString joinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-LookupDriver::LookupDriver(TForm1& form, SharedState& state, LexiconChoice& choice)
-    : QObject(&form), form_(form), state_(state), choice_(choice) {
+LookupDriver::LookupDriver(TForm1& form, SharedState& state, LexiconChoice& choice,
+                           MediaDisplay& media)
+    : QObject(&form), form_(form), state_(state), choice_(choice), media_(media) {
     connect(form_.Edit1, &QLineEdit::textChanged, this, &LookupDriver::Edit1Change);
     connect(form_.Button1, &QPushButton::clicked, this, &LookupDriver::Button1Click);
     connect(form_.Button4, &QPushButton::clicked, this, &LookupDriver::Button4Click);
@@ -67,9 +69,10 @@ bool LookupDriver::eventFilter(QObject* watched, QEvent* event) {
         Memo1DblClick();
         return true;
     } else if (watched == form_.RichEdit3->viewport() && type == QEvent::MouseButtonPress) {
-        // The picture panel hides here once pictures exist.
+        media_.PanelBildHide();
         if (!state_.media.WholeFileComment) form_.RichEdit3->setGeometry(kCommentBoxPlace);
     } else if (watched == form_.RichEdit3->viewport() && type == QEvent::Wheel) {
+        media_.PanelBildHide();
         enlargeCommentBox();
         return true;
     }
@@ -78,8 +81,7 @@ bool LookupDriver::eventFilter(QObject* watched, QEvent* event) {
 
 void LookupDriver::Edit1Change() {
     auto& ws = state_.workspace;
-    state_.media.SeriesRunning = true;
-    state_.media.LexiconLookup = true;
+    media_.resetForLookup();
     ws.SupplementSuffix.clear();
     ws.AltBase = 0;
     resetView();
@@ -113,7 +115,7 @@ void LookupDriver::Edit1Change() {
                 lookUpInLexicon();
             }
             state_.media.MediaWord = lookupMediaWord(ws.InOrd);
-            if (state_.media.LexiconLookup) runMediaLookup();
+            if (state_.media.LexiconLookup) media_.runMediaLookup();
         }
     }
     const char batch = state_.maintenance.BatchOp;
@@ -232,7 +234,10 @@ void LookupDriver::runListSearch() {
             state_.media.ListFolder = std::filesystem::path(ws.ListFileName).parent_path().string();
             state_.media.MediaWord = withoutBlanksAndDots(ws.InOrd);
             state_.media.SavedMediaWord = state_.media.MediaWord;
-            if (ws.InOrd.starts_with('.')) runMediaLookup();
+            if (ws.InOrd.starts_with('.')) {
+                media_.useSlideShowSpeed();
+                media_.runMediaLookup();
+            }
         }
         showComments(outcome.lines, false);
     }

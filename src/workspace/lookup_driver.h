@@ -8,18 +8,19 @@ namespace vernik {
 
 class TForm1;
 class LexiconChoice;
+class MediaDisplay;
 struct SharedState;
 struct LexiconLookupOutcome;
 
 // Looks up the word of the input box on every change of it and shows the
 // result: the headword box, the alternative boxes, the comment box and the
-// colours of the frame. Also the "Visa Lexikon" view, the list search of a
-// word-list Lexicon1, the missing-file timer and the comment box's size.
+// colours of the frame, and the media of the word. Also the "Visa Lexikon" view, the list search of
+// a word-list Lexicon1, the missing-file timer and the comment box's size.
 class LookupDriver : public QObject {
     Q_OBJECT
 
   public:
-    LookupDriver(TForm1& form, SharedState& state, LexiconChoice& choice);
+    LookupDriver(TForm1& form, SharedState& state, LexiconChoice& choice, MediaDisplay& media);
 
     void Edit1Change();
     void Button1Click();
@@ -42,11 +43,11 @@ class LookupDriver : public QObject {
     void showLexiconView();
     void restoreCommentBox();
     void enlargeCommentBox();
-    void runMediaLookup() {}  // pictures and sounds of headwords are not built yet
 
     TForm1& form_;
     SharedState& state_;
     LexiconChoice& choice_;
+    MediaDisplay& media_;
 };
 
 }  // namespace vernik

@@ -201,7 +201,6 @@ void OutputBoxWriting::RichEdit2MouseDown() {
 }
 
 void OutputBoxWriting::RichEdit2Change() {
-    // The picture panel hides here once pictures exist.
     state_.document.DocumentChanged = true;
 }
 
