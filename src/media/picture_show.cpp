@@ -42,7 +42,8 @@ PictureShowing showPicture(const MediaState& media, const FindFile& findFile) {
     const FindFile find = findFile ? findFile : FindFile(findFileIgnoringCase);
     PictureShowing showing;
     bool seriesFound = false;
-    for (const std::string* file : {&media.PictureJpgFile, &media.PictureBmpFile, &media.SeriesFile}) {
+    for (const std::string* file :
+         {&media.PictureJpgFile, &media.PictureBmpFile, &media.SeriesFile}) {
         if (file->empty()) continue;
         const auto found = find(*file);
         if (!found) continue;
