@@ -27,8 +27,8 @@ QLabel* label(QWidget* panel, const QString& name, const QString& text, int left
     return made;
 }
 
-QPushButton* button(QWidget* panel, const QString& name, const QString& caption, int left,
-                    int top, int width) {
+QPushButton* button(QWidget* panel, const QString& name, const QString& caption, int left, int top,
+                    int width) {
     return placed(new QPushButton(caption, panel), name, left, top, width, 25);
 }
 
@@ -58,32 +58,35 @@ void TForm1::createBatchPanel(QWidget* client) {
     int number = 1;
     for (const Row& row : rows) {
         const QString suffix = QString::number(number++);
-        *row.prompt = label(PanelSam1, QStringLiteral("LabelPSam") + suffix, QString(), 8, row.top, 580);
-        *row.box = placed(new QLineEdit(PanelSam1), QStringLiteral("EditPSam") + suffix, 8, row.top + 17,
-                          kRowWidth, 21);
-        *row.browse = button(PanelSam1, QStringLiteral("ButtonPSam") + suffix, QStringLiteral("Bläddra"),
-                             kBrowseLeft, row.top + 15, 90);
+        *row.prompt =
+            label(PanelSam1, QStringLiteral("LabelPSam") + suffix, QString(), 8, row.top, 580);
+        *row.box = placed(new QLineEdit(PanelSam1), QStringLiteral("EditPSam") + suffix, 8,
+                          row.top + 17, kRowWidth, 21);
+        *row.browse = button(PanelSam1, QStringLiteral("ButtonPSam") + suffix,
+                             QStringLiteral("Bläddra"), kBrowseLeft, row.top + 15, 90);
     }
     LabelPSam2->setText(
         QStringLiteral("Skriv in namnet på den mapp där tilläggslexikonet finns eller Bläddra"));
 
-    LabelPSam5 = label(PanelSam1, QStringLiteral("LabelPSam5"),
-                       QStringLiteral("Kör 'Rensa nyord' före annan lexikonhantering!!!"), 8, 158,
-                       580);
-    ButtonPSam4 = button(PanelSam1, QStringLiteral("ButtonPSam4"), QStringLiteral("Kör"), 8, 178, 80);
+    LabelPSam5 =
+        label(PanelSam1, QStringLiteral("LabelPSam5"),
+              QStringLiteral("Kör 'Rensa nyord' före annan lexikonhantering!!!"), 8, 158, 580);
+    ButtonPSam4 =
+        button(PanelSam1, QStringLiteral("ButtonPSam4"), QStringLiteral("Kör"), 8, 178, 80);
     ButtonPSam5 =
         button(PanelSam1, QStringLiteral("ButtonPSam5"), QStringLiteral("Avbryt"), 96, 178, 80);
-    ButtonPSam6 =
-        button(PanelSam1, QStringLiteral("ButtonPSam6"), QStringLiteral("Undantagna"), 184, 178, 90);
-    ButtonPSam7 = button(PanelSam1, QStringLiteral("ButtonPSam7"),
-                         QStringLiteral("Markera Nyord"), 282, 178, 100);
+    ButtonPSam6 = button(PanelSam1, QStringLiteral("ButtonPSam6"), QStringLiteral("Undantagna"),
+                         184, 178, 90);
+    ButtonPSam7 = button(PanelSam1, QStringLiteral("ButtonPSam7"), QStringLiteral("Markera Nyord"),
+                         282, 178, 100);
     LabelPSam7 = label(PanelSam1, QStringLiteral("LabelPSam7"), QStringLiteral("Nyordsmarkering"),
                        392, 184, 120);
     setTextColour(*LabelPSam7, look::pureRed());
     LabelPSam7->hide();
     PanelSam1->hide();
 
-    ProgressBar1 = placed(new QProgressBar(client), QStringLiteral("ProgressBar1"), 272, 34, 409, 16);
+    ProgressBar1 =
+        placed(new QProgressBar(client), QStringLiteral("ProgressBar1"), 272, 34, 409, 16);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->hide();

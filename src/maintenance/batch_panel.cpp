@@ -19,7 +19,8 @@
 namespace vernik {
 namespace {
 
-constexpr QStringView kMainPrompt = u"Skriv in namnet på den mapp där huvudlexikonet finns eller Bläddra";
+constexpr QStringView kMainPrompt =
+    u"Skriv in namnet på den mapp där huvudlexikonet finns eller Bläddra";
 constexpr QStringView kSourcePrompt =
     u"Skriv in namnet på den mapp där utgångslexikonet finns eller Bläddra";
 constexpr QStringView kDifferencePrompt =
@@ -38,7 +39,8 @@ std::string aaltPathIn(const QLineEdit& box) {
 
 // Where a browse dialog starts: Aalt.lex in the folder the box names.
 QString proposedFile(const QLineEdit& box) {
-    return box.text().isEmpty() ? QStringLiteral("Aalt.lex") : box.text() + QStringLiteral("/Aalt.lex");
+    return box.text().isEmpty() ? QStringLiteral("Aalt.lex")
+                                : box.text() + QStringLiteral("/Aalt.lex");
 }
 
 QString folderOf(const QString& file) {
@@ -86,9 +88,14 @@ bool BatchPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BatchPanel::LexAdd1Click() {
-    setUp({'a', kMainPrompt, u"Sammanläggning av lexikon",
-           u"Skriv in namnet på den mapp där du vill ha det sammanlagda lexikonet", {}, true,
-           false, true});
+    setUp({'a',
+           kMainPrompt,
+           u"Sammanläggning av lexikon",
+           u"Skriv in namnet på den mapp där du vill ha det sammanlagda lexikonet",
+           {},
+           true,
+           false,
+           true});
 }
 
 void BatchPanel::Lexsub1Click() {
@@ -116,8 +123,14 @@ void BatchPanel::Insortering1Click() {
 }
 
 void BatchPanel::Nyalistord1Click() {
-    setUp({'w', u"Ange namn på filen med ordlistan", u"Nya listord", {},
-           u"Genomgång av ordlista mot Lexikon1", false, false, true});
+    setUp({'w',
+           u"Ange namn på filen med ordlistan",
+           u"Nya listord",
+           {},
+           u"Genomgång av ordlista mot Lexikon1",
+           false,
+           false,
+           true});
 }
 
 void BatchPanel::setUp(const Setup& setup) {
@@ -197,13 +210,13 @@ void BatchPanel::EditPSam3Change() {
 
 void BatchPanel::ButtonPSam1Click() {
     const bool listFile = operation() == 'i' || operation() == 'w';
-    form_.LabelPSam1->setText(operation() == 'i'
-                                  ? QStringLiteral("Öppna den fil som innehåller insorteringslistan")
-                                  : QStringLiteral(
-                                        "Öppna filen Aalt.lex i den mapp där du har huvudlexikonet"));
-    const auto chosen = dialogs_.openFile(&form_, form_.LabelPSam1->text(),
-                                          proposedFile(*form_.EditPSam1),
-                                          listFile ? kAnyFileFilter : kLexiconFilter);
+    form_.LabelPSam1->setText(
+        operation() == 'i'
+            ? QStringLiteral("Öppna den fil som innehåller insorteringslistan")
+            : QStringLiteral("Öppna filen Aalt.lex i den mapp där du har huvudlexikonet"));
+    const auto chosen =
+        dialogs_.openFile(&form_, form_.LabelPSam1->text(), proposedFile(*form_.EditPSam1),
+                          listFile ? kAnyFileFilter : kLexiconFilter);
     if (!chosen) return;
     state_.maintenance.FirstPath = chosen->toStdString();
     form_.EditPSam1->setText(listFile ? *chosen : folderOf(*chosen));
@@ -220,9 +233,9 @@ void BatchPanel::ButtonPSam2Click() {
 }
 
 void BatchPanel::ButtonPSam3Click() {
-    const auto chosen = dialogs_.saveFile(&form_, form_.LabelPSam3->text(),
-                                          proposedFile(*form_.EditPSam3), kLexiconFilter,
-                                          QStringLiteral("lex"));
+    const auto chosen =
+        dialogs_.saveFile(&form_, form_.LabelPSam3->text(), proposedFile(*form_.EditPSam3),
+                          kLexiconFilter, QStringLiteral("lex"));
     if (!chosen) return;
     state_.maintenance.ThirdPath = chosen->toStdString();
     form_.EditPSam3->setText(folderOf(*chosen));
@@ -255,8 +268,8 @@ void BatchPanel::ButtonPSam4Click() {
         ws.OutputBoxStarted = true;
         state_.document.DocumentChanged = false;
     }
-    for (QLineEdit* box : {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3, form_.EditPAlt5,
-                           form_.EditPAlt6}) {
+    for (QLineEdit* box :
+         {form_.EditPAlt1, form_.EditPAlt2, form_.EditPAlt3, form_.EditPAlt5, form_.EditPAlt6}) {
         box->clear();
     }
     form_.ButtonPSam6->hide();

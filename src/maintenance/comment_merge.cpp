@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "platform/line_reader.h"
 #include "maintenance/merge_lines.h"
+#include "platform/line_reader.h"
 
 namespace vernik {
 namespace {

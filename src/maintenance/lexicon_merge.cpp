@@ -78,8 +78,9 @@ AltEntries readAltEntries(std::string_view bytes, const CollationRank& rank) {
 class AlternativeSet {
   public:
     AlternativeSet(const AltEntries& entries, std::size_t entry)
-        : lines_(entries.lines.begin() + static_cast<std::ptrdiff_t>(entries.alternativesFrom(entry)),
-                 entries.lines.begin() + static_cast<std::ptrdiff_t>(entries.alternativesEnd(entry))) {
+        : lines_(
+              entries.lines.begin() + static_cast<std::ptrdiff_t>(entries.alternativesFrom(entry)),
+              entries.lines.begin() + static_cast<std::ptrdiff_t>(entries.alternativesEnd(entry))) {
         if (lines_.size() > kIndexFrom) set_.insert(lines_.begin(), lines_.end());
     }
     bool holds(std::string_view line) const {
@@ -142,7 +143,8 @@ class LetterMerge {
 
     void writeSecondOnly(const AltEntries& second, std::size_t entry) {
         appendLine(alt, second.headword(entry));
-        for (std::size_t i = second.alternativesFrom(entry); i < second.alternativesEnd(entry); ++i) {
+        for (std::size_t i = second.alternativesFrom(entry); i < second.alternativesEnd(entry);
+             ++i) {
             writeAdded(second.lines[i]);
         }
         visit(second.headword(entry));
@@ -302,7 +304,8 @@ MergeReport mergeLetter(const MergeRequest& request, char letter) {
         return report;
     }
     for (const InputFile* alt : {&mainAlt, &secondAlt}) {
-        if (!alt->found) report.messages.push_back("Filen: " + shownPath(alt->name) + " finns inte");
+        if (!alt->found)
+            report.messages.push_back("Filen: " + shownPath(alt->name) + " finns inte");
     }
     AltEntries main, second;
     if (mainAlt.found) {
@@ -319,9 +322,10 @@ MergeReport mergeLetter(const MergeRequest& request, char letter) {
     const fs::path resultAlt = letterFileName(request.resultFolder, "", letter, LetterKind::Alt);
     const fs::path resultCom = letterFileName(request.resultFolder, "", letter, LetterKind::Com);
     const bool bothComs = mainCom.found && secondCom.found;
-    const InputFile* onlyCom = bothComs ? nullptr : mainCom.found ? &mainCom
-                                                  : secondCom.found ? &secondCom
-                                                                    : nullptr;
+    const InputFile* onlyCom = bothComs          ? nullptr
+                               : mainCom.found   ? &mainCom
+                               : secondCom.found ? &secondCom
+                                                 : nullptr;
     std::unique_ptr<CommentMerge> comments;
     if (bothComs) comments = commentMergeOf(request, mainCom, secondCom);
 

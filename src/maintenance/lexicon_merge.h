@@ -35,8 +35,7 @@ std::optional<MergeOperation> mergeOperationOf(char batchOp);
 std::string_view mergeRunningText(MergeOperation operation);
 
 // The letters a merge visits, in order; no Ü and no digits.
-inline constexpr std::string_view kMergeLetters =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xC5\xD6";
+inline constexpr std::string_view kMergeLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xC5\xD6";
 
 // The progress bar before `letter`: 0 at A, 4 more a letter, full from Z on.
 int mergeProgress(char letter);

@@ -77,7 +77,8 @@ class GeneratedLexicon {
         Lines lines = {std::string(".") + letter, std::string(1, letter)};
         for (const std::string& headword : headwords(letter, 12)) {
             lines.push_back(headword);
-            for (int i = pick(4); i > 0; --i) lines.push_back(piece({"x", "y", "\xA4x", "z ", "w"}));
+            for (int i = pick(4); i > 0; --i)
+                lines.push_back(piece({"x", "y", "\xA4x", "z ", "w"}));
         }
         return withEnd(lines, letter);
     }
@@ -118,7 +119,8 @@ class GeneratedLexicon {
 
 std::map<std::string, std::string> filesIn(const fs::path& folder) {
     std::map<std::string, std::string> files;
-    for (const auto& name : TestFolder::namesIn(folder)) files[name] = TestFolder::read(folder / name);
+    for (const auto& name : TestFolder::namesIn(folder))
+        files[name] = TestFolder::read(folder / name);
     return files;
 }
 

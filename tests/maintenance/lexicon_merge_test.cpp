@@ -63,11 +63,14 @@ TEST(MergeOrderTest, WalksOverLettersAndStopsAtBlanksAndCommas) {
     };
     const Case cases[] = {
         {".bok", ".bil", true, false},
-        {".ba", ".b", true, false},       // an ended line sorts first
-        {".bil", ".Bil", true, false},    // the initial letter is compared too
-        {".ab c", ".ab d", false, false}, // a blank stops the walk: equal in order
+        {".ba", ".b", true, false},        // an ended line sorts first
+        {".bil", ".Bil", true, false},     // the initial letter is compared too
+        {".ab c", ".ab d", false, false},  // a blank stops the walk: equal in order
         {".ab,x", ".ab,a", false, false},
-        {".b\xE5t", ".b\xE4" "ck", true, false},
+        {".b\xE5t",
+         ".b\xE4"
+         "ck",
+         true, false},
         {".bad", ".bad", false, false},
     };
     for (const Case& c : cases) {
@@ -94,7 +97,8 @@ TEST(LexiconMergeTest, AltFilesByOperation) {
          {".B", "B", ".bad", "poor", ".bok", "book"},
          {".B", "B", ".bil", "car", ".by", "village"},
          {".B", "B", ".bad", "poor", ".bil", "car", ".bok", "book", ".by", "village"},
-         {".B", "B", ".bad", "poor", ".bil", kMark + "car", ".bok", "book", ".by", kMark + "village"},
+         {".B", "B", ".bad", "poor", ".bil", kMark + "car", ".bok", "book", ".by",
+          kMark + "village"},
          {".bad", "poor", ".bil", "car", ".bok", "book", ".by", "village"},
          {".bil", "car", ".by", "village"}},
         {"a shared headword whose alternatives the main one has",
@@ -112,7 +116,8 @@ TEST(LexiconMergeTest, AltFilesByOperation) {
          {".bad", kMark + "sad", ".bo", kMark + "live"},
          {".bad", kMark + "sad", ".bo", kMark + "live"}},
         {"lines beginning with a blank dropped, trailing blanks removed",
-         {"before any headword", ".B", "B", ".bad  ", "poor \t", " dropped", "\tdropped", "", "rich"},
+         {"before any headword", ".B", "B", ".bad  ", "poor \t", " dropped", "\tdropped", "",
+          "rich"},
          {".B", "B", ".bad ", "rich  ", "fine"},
          {".B", "B", ".bad", "poor", "rich", "fine"},
          {".B", "B", ".bad", "poor", "rich", kMark + "fine"},
@@ -173,8 +178,8 @@ TEST(LexiconMergeTest, CommentsFollowTheVisitedHeadwords) {
                            "second block"}));
     folders.write("second", "Bcom.lex",
                   letterB({".bad", "note one", "other note", ".bil", "car note", ".bz", "orphan"}));
-    const Lines mainAndSecond = {".bad", "note one", "",        "after empty", "second block",
-                                 "other note", ".bil", "car note"};
+    const Lines mainAndSecond = {".bad",         "note one",   "",     "after empty",
+                                 "second block", "other note", ".bil", "car note"};
     Lines withMainOnly = mainAndSecond;
     withMainOnly.insert(withMainOnly.end(), {".bok", "book note"});
     // "Not in main" leaves out the rest of the main file, its comments too.
@@ -220,8 +225,16 @@ TEST(LexiconMergeTest, LettersWithMissingFiles) {
     const std::string second = letterB({".B", "B", ".bo", "x"});
     const Case cases[] = {
         {"neither \xDC nor digit files are merged; no com files give an empty one",
-         {{"Balt.lex", letterB({".B", "B"})}, {"\xC3\x9C" "alt.lex", second}, {"1alt.lex", second}},
-         {{"Balt.lex", second}, {"\xC3\x9C" "alt.lex", second}, {"1alt.lex", second}},
+         {{"Balt.lex", letterB({".B", "B"})},
+          {"\xC3\x9C"
+           "alt.lex",
+           second},
+          {"1alt.lex", second}},
+         {{"Balt.lex", second},
+          {"\xC3\x9C"
+           "alt.lex",
+           second},
+          {"1alt.lex", second}},
          MergeOperation::Add,
          {{"Balt.lex", second}, {"Bcom.lex", ""}},
          ""},
