@@ -117,11 +117,12 @@ void BM_Merge(benchmark::State& state) {
         state.PauseTiming();
         const fs::path result = freshResult();
         state.ResumeTiming();
-        const vernik::MergeReport report = vernik::runMerge({.operation = operation,
-                                                             .mainFolder = (root / "main").string(),
-                                                             .secondFolder = (root / "second").string(),
-                                                             .resultFolder = result.string(),
-                                                             .markNewWords = true});
+        const vernik::MergeReport report =
+            vernik::runMerge({.operation = operation,
+                              .mainFolder = (root / "main").string(),
+                              .secondFolder = (root / "second").string(),
+                              .resultFolder = result.string(),
+                              .markNewWords = true});
         if (!report.ok() || !report.messages.empty()) state.SkipWithError("the merge failed");
     }
 }
@@ -133,7 +134,8 @@ BENCHMARK(BM_Merge)
     ->Unit(benchmark::kMillisecond);
 
 // Real time includes bringing each written file to disk (fsync), which the
-// copy does twice as often as a merge. Keeps each run's mean time so that the ratios can be printed at the end.
+// copy does twice as often as a merge. Keeps each run's mean time so that the ratios can be printed
+// at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {

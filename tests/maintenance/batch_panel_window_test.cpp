@@ -135,7 +135,8 @@ TEST_F(BatchPanelWindowTest, AnAdditionRunsFromTheMenuToTheResultFolder) {
     ASSERT_EQ(dialogs->messages.size(), 1u);
     const QStringList lines = dialogs->messages.front().split(u'\n');
     EXPECT_EQ(lines.size(), 28 * 2);
-    EXPECT_EQ(lines.front(), QString::fromStdString("Filen: " + path("main") + "/Aalt.lex finns inte"));
+    EXPECT_EQ(lines.front(),
+              QString::fromStdString("Filen: " + path("main") + "/Aalt.lex finns inte"));
 
     // A run that cannot write says so.
     form().Lexsub1->trigger();

@@ -12,8 +12,9 @@ namespace fs = std::filesystem;
 
 const std::string kEndB = ".b\xFF\xFF\xFF\r\nFilslutsindikering\r\n";
 const std::string kEndAring = ".\xE5\xFF\xFF\xFF\r\nFilslutsindikering\r\n";
-const std::string kAringAlt = "\xC3\x85"
-                              "alt.lex";  // Åalt.lex in UTF-8
+const std::string kAringAlt =
+    "\xC3\x85"
+    "alt.lex";  // Åalt.lex in UTF-8
 
 class MergeCommandTest : public ::testing::Test {
   protected:
@@ -41,8 +42,12 @@ TEST_F(MergeCommandTest, EachOperationWritesItsLetterFiles) {
     const Case cases[] = {
         {{"add", "--mark-new"},
          "Lexikonaddition p\xC3\xA5g\xC3\xA5r",
-         ".B\r\nB\r\n.bad\r\npoor\r\n\xA4sad\r\n.bil\r\n\xA4" "car\r\n" + kEndB,
-         ".\xC5\r\n\xC5\r\n.\xE5l\r\n\xA4" "eel\r\n" + kEndAring},
+         ".B\r\nB\r\n.bad\r\npoor\r\n\xA4sad\r\n.bil\r\n\xA4"
+         "car\r\n" +
+             kEndB,
+         ".\xC5\r\n\xC5\r\n.\xE5l\r\n\xA4"
+         "eel\r\n" +
+             kEndAring},
         {{"difference"},
          "Lexikonsubtraktion p\xC3\xA5g\xC3\xA5r",
          ".bad\r\nsad\r\n.bil\r\ncar\r\n" + kEndB,
@@ -56,7 +61,7 @@ TEST_F(MergeCommandTest, EachOperationWritesItsLetterFiles) {
         SCOPED_TRACE(c.args.front());
         fs::remove_all(root / "out");
         std::vector<std::string> args = {c.args.front(), folder("main"), folder("second"),
-                                          folder("out/new")};  // OUTDIR is created
+                                         folder("out/new")};  // OUTDIR is created
         args.insert(args.end(), c.args.begin() + 1, c.args.end());
         const ToolRun run = runVernikLex(args);
         EXPECT_EQ(run.status, 0) << run.err;
@@ -66,7 +71,9 @@ TEST_F(MergeCommandTest, EachOperationWritesItsLetterFiles) {
         // The running text, then both missing alt files of the 27 other letters.
         EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.firstMessage);
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1 + 27 * 2);
-        EXPECT_NE(run.err.find("Filen: " + folder("second") + "/\xC3\x96" "alt.lex finns inte\n"),
+        EXPECT_NE(run.err.find("Filen: " + folder("second") +
+                               "/\xC3\x96"
+                               "alt.lex finns inte\n"),
                   std::string::npos);
         EXPECT_EQ(run.out, "");
     }
@@ -80,7 +87,8 @@ TEST_F(MergeCommandTest, RefusalsAndFailures) {
         int status;
     };
     const Case cases[] = {
-        {{"add", folder("main"), folder("second"), folder("main")}, 1},  // it would read what it writes
+        {{"add", folder("main"), folder("second"), folder("main")},
+         1},  // it would read what it writes
         {{"difference", folder("main"), folder("second"), folder("second") + "/"}, 1},
         {{"add", folder("main"), folder("second"), folder("file")}, 1},
         {{"add", folder("main"), folder("second"), folder("file") + "/sub"}, 1},
