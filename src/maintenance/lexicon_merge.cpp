@@ -251,6 +251,80 @@ std::unique_ptr<CommentMerge> commentMergeOf(const MergeRequest& request, const 
     return request.commentMerge ? request.commentMerge(files) : indexedCommentMerge(files);
 }
 
+// The four input files of a letter.
+struct LetterInputs {
+    InputFile mainAlt, secondAlt, mainCom, secondCom;
+
+    // The com file of a letter that has only one, or null.
+    const InputFile* onlyCom() const {
+        if (mainCom.found && secondCom.found) return nullptr;
+        if (mainCom.found) return &mainCom;
+        return secondCom.found ? &secondCom : nullptr;
+    }
+};
+
+// Reads the letter's input files that exist and reports the missing alt files.
+bool readLetterInputs(const MergeRequest& request, char letter, LetterInputs& in,
+                      MergeReport& report) {
+    if (!readInput(request.mainFolder, letter, LetterKind::Alt, in.mainAlt, report) ||
+        !readInput(request.secondFolder, letter, LetterKind::Alt, in.secondAlt, report) ||
+        !readInput(request.mainFolder, letter, LetterKind::Com, in.mainCom, report) ||
+        !readInput(request.secondFolder, letter, LetterKind::Com, in.secondCom, report)) {
+        return false;
+    }
+    for (const InputFile* alt : {&in.mainAlt, &in.secondAlt}) {
+        if (!alt->found) {
+            report.messages.push_back("Filen: " + shownPath(alt->name) + " finns inte");
+        }
+    }
+    return true;
+}
+
+// The result files of a letter.
+struct LetterResult {
+    fs::path alt;
+    fs::path com;
+    char letter;
+};
+
+// Both alt files are there: the merged alt file, and the merged com file, a
+// copy of the only com file or an empty one.
+void writeMergedLetter(const MergeRequest& request, const LetterInputs& in, const AltEntries& main,
+                       const AltEntries& second, CommentMerge* comments, const LetterResult& result,
+                       MergeReport& report) {
+    LetterMerge merge(request, comments);
+    merge.merge(main, second);
+    appendEnd(merge.alt, result.letter);
+    if (!writeResult(result.alt, merge.alt, report)) return;
+    std::string com;
+    if (comments) {
+        com = std::move(merge.com);
+        appendEnd(com, result.letter);
+    } else if (const InputFile* only = in.onlyCom()) {
+        com = copyLines(only->bytes, kComCopyLength);
+    }
+    writeResult(result.com, com, report);
+}
+
+// One alt file or none: the main one is copied for the operations that keep
+// the main lexicon's entries, and the comments are kept.
+void writeUnmergedLetter(const MergeRequest& request, const LetterInputs& in, bool mainUsable,
+                         CommentMerge* comments, const LetterResult& result, MergeReport& report) {
+    if (mainUsable && request.operation != MergeOperation::NotInMain) {
+        if (!writeResult(result.alt, copyLines(in.mainAlt.bytes, kShortTextLength), report)) {
+            return;
+        }
+    }
+    const CollationRank& rank = request.rank ? *request.rank : identityRank();
+    if (comments) {
+        writeResult(result.com,
+                    mergeComFilesAlone(in.mainCom, in.secondCom, *comments, rank, result.letter),
+                    report);
+    } else if (const InputFile* only = in.onlyCom()) {
+        writeResult(result.com, copyLines(only->bytes, kComCopyLength), report);
+    }
+}
+
 }  // namespace
 
 std::optional<MergeOperation> mergeOperationOf(char batchOp) {
@@ -295,67 +369,30 @@ bool mergeSortsAfter(std::string_view a, std::string_view b, const CollationRank
 
 MergeReport mergeLetter(const MergeRequest& request, char letter) {
     MergeReport report;
+    LetterInputs in;
+    if (!readLetterInputs(request, letter, in, report)) return report;
     const CollationRank& rank = request.rank ? *request.rank : identityRank();
-    InputFile mainAlt, secondAlt, mainCom, secondCom;
-    if (!readInput(request.mainFolder, letter, LetterKind::Alt, mainAlt, report) ||
-        !readInput(request.secondFolder, letter, LetterKind::Alt, secondAlt, report) ||
-        !readInput(request.mainFolder, letter, LetterKind::Com, mainCom, report) ||
-        !readInput(request.secondFolder, letter, LetterKind::Com, secondCom, report)) {
-        return report;
+    const AltEntries main =
+        in.mainAlt.found ? readAltEntries(in.mainAlt.bytes, rank) : AltEntries{};
+    // A main alt file without a headword line counts as missing.
+    if (in.mainAlt.found && !main.hasHeadword) {
+        report.messages.push_back("Filen: " + shownPath(*in.mainAlt.found) +
+                                  " har inget uppslagsord");
     }
-    for (const InputFile* alt : {&mainAlt, &secondAlt}) {
-        if (!alt->found)
-            report.messages.push_back("Filen: " + shownPath(alt->name) + " finns inte");
-    }
-    AltEntries main, second;
-    if (mainAlt.found) {
-        main = readAltEntries(mainAlt.bytes, rank);
-        // A main alt file without a headword line counts as missing.
-        if (!main.hasHeadword) {
-            report.messages.push_back("Filen: " + shownPath(*mainAlt.found) +
-                                      " har inget uppslagsord");
-        }
-    }
-    const bool mainUsable = mainAlt.found && main.hasHeadword;
-    if (secondAlt.found) second = readAltEntries(secondAlt.bytes, rank);
-
-    const fs::path resultAlt = letterFileName(request.resultFolder, "", letter, LetterKind::Alt);
-    const fs::path resultCom = letterFileName(request.resultFolder, "", letter, LetterKind::Com);
-    const bool bothComs = mainCom.found && secondCom.found;
-    const InputFile* onlyCom = bothComs          ? nullptr
-                               : mainCom.found   ? &mainCom
-                               : secondCom.found ? &secondCom
-                                                 : nullptr;
+    const LetterResult result{
+        .alt = letterFileName(request.resultFolder, "", letter, LetterKind::Alt),
+        .com = letterFileName(request.resultFolder, "", letter, LetterKind::Com),
+        .letter = letter,
+    };
     std::unique_ptr<CommentMerge> comments;
-    if (bothComs) comments = commentMergeOf(request, mainCom, secondCom);
-
-    std::string comResult;
-    if (mainUsable && secondAlt.found) {
-        LetterMerge merge(request, comments.get());
-        merge.merge(main, second);
-        appendEnd(merge.alt, letter);
-        if (!writeResult(resultAlt, merge.alt, report)) return report;
-        if (bothComs) {
-            comResult = std::move(merge.com);
-            appendEnd(comResult, letter);
-        } else if (onlyCom) {
-            comResult = copyLines(onlyCom->bytes, kComCopyLength);
-        }
-        writeResult(resultCom, comResult, report);
-        return report;
+    if (in.mainCom.found && in.secondCom.found) {
+        comments = commentMergeOf(request, in.mainCom, in.secondCom);
     }
-    // A letter with one alt file: the main one is copied for the operations
-    // that keep the main lexicon's entries, and the comments are kept.
-    if (mainUsable && request.operation != MergeOperation::NotInMain) {
-        if (!writeResult(resultAlt, copyLines(mainAlt.bytes, kShortTextLength), report)) {
-            return report;
-        }
-    }
-    if (bothComs) {
-        writeResult(resultCom, mergeComFilesAlone(mainCom, secondCom, *comments, rank, letter),
-                    report);
-    } else if (onlyCom) {
-        writeResult(resultCom, copyLines(onlyCom->bytes, kComCopyLength), report);
+    if (main.hasHeadword && in.secondAlt.found) {
+        writeMergedLetter(request, in, main, readAltEntries(in.secondAlt.bytes, rank),
+                          comments.get(), result, report);
+    } else {
+        writeUnmergedLetter(request, in, main.hasHeadword, comments.get(), result, report);
     }
     return report;
 }
