@@ -1,6 +1,5 @@
 #include "maintenance/comment_merge.h"
 
-#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -48,28 +47,6 @@ class ComIndex {
   private:
     std::vector<std::string_view> lines_;
     std::unordered_map<std::string_view, std::vector<BlockLines>> blocks_;
-};
-
-// The lines of a main block, asked whether they hold a given line.
-class LineSet {
-  public:
-    void add(std::string_view line) {
-        lines_.push_back(line);
-        if (lines_.size() == kIndexFrom) {
-            set_.insert(lines_.begin(), lines_.end());
-        } else if (lines_.size() > kIndexFrom) {
-            set_.insert(line);
-        }
-    }
-    bool holds(std::string_view line) const {
-        if (lines_.size() >= kIndexFrom) return set_.contains(line);
-        return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
-    }
-
-  private:
-    static constexpr std::size_t kIndexFrom = 16;  // a search is cheaper below
-    std::vector<std::string_view> lines_;
-    std::unordered_set<std::string_view> set_;
 };
 
 class IndexedCommentMerge : public CommentMerge {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <unordered_set>
 
 #include "lexicon/letter_files.h"
 #include "maintenance/merge_lines.h"
@@ -74,25 +73,14 @@ AltEntries readAltEntries(std::string_view bytes, const CollationRank& rank) {
     return entries;
 }
 
-// The lines of one alt file's entry that a second alt file's entry lacks.
-class AlternativeSet {
-  public:
-    AlternativeSet(const AltEntries& entries, std::size_t entry)
-        : lines_(
-              entries.lines.begin() + static_cast<std::ptrdiff_t>(entries.alternativesFrom(entry)),
-              entries.lines.begin() + static_cast<std::ptrdiff_t>(entries.alternativesEnd(entry))) {
-        if (lines_.size() > kIndexFrom) set_.insert(lines_.begin(), lines_.end());
+// The alternatives of an entry.
+LineSet alternativesOf(const AltEntries& entries, std::size_t entry) {
+    LineSet alternatives;
+    for (std::size_t i = entries.alternativesFrom(entry); i < entries.alternativesEnd(entry); ++i) {
+        alternatives.add(entries.lines[i]);
     }
-    bool holds(std::string_view line) const {
-        if (lines_.size() > kIndexFrom) return set_.contains(line);
-        return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
-    }
-
-  private:
-    static constexpr std::size_t kIndexFrom = 16;
-    std::vector<std::string_view> lines_;
-    std::unordered_set<std::string_view> set_;
-};
+    return alternatives;
+}
 
 // Builds the result files of one letter whose two alt files are both there.
 class LetterMerge {
@@ -152,7 +140,7 @@ class LetterMerge {
 
     void writeShared(const AltEntries& main, std::size_t m, const AltEntries& second,
                      std::size_t s) {
-        const AlternativeSet mainAlternatives(main, m);
+        const LineSet mainAlternatives = alternativesOf(main, m);
         const std::size_t headerAt = alt.size();
         if (operation_ == MergeOperation::Add) {
             for (std::size_t i = main.starts[m]; i < main.alternativesEnd(m); ++i) {

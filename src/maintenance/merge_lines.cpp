@@ -1,5 +1,6 @@
 #include "maintenance/merge_lines.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vernik {
@@ -33,6 +34,11 @@ std::vector<std::string_view> splitLineViews(std::string_view bytes, std::size_t
         pos = next;
     }
     return lines;
+}
+
+bool LineSet::holds(std::string_view line) const {
+    if (lines_.size() >= kHashFrom) return hashed_.contains(line);
+    return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
 }
 
 std::string copyLines(std::string_view bytes, std::size_t maxLength) {

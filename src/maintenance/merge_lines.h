@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 // Lines of the letter files a lexicon merge reads, as views into the file's
@@ -27,6 +28,26 @@ inline void appendLine(std::string& out, std::string_view line) {
     out.append(line);
     out.append("\r\n");
 }
+
+// Lines asked whether they hold a given line: searched while few, hashed
+// once many.
+class LineSet {
+  public:
+    void add(std::string_view line) {
+        lines_.push_back(line);
+        if (lines_.size() == kHashFrom) {
+            hashed_.insert(lines_.begin(), lines_.end());
+        } else if (lines_.size() > kHashFrom) {
+            hashed_.insert(line);
+        }
+    }
+    bool holds(std::string_view line) const;
+
+  private:
+    static constexpr std::size_t kHashFrom = 16;
+    std::vector<std::string_view> lines_;
+    std::unordered_set<std::string_view> hashed_;
+};
 
 // Every line of `bytes` cut to `maxLength` and ended by CR LF: a letter file
 // copied line by line.
