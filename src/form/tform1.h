@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QTextEdit;
 class QTimer;
@@ -259,6 +260,27 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPW1 = nullptr;  // "OK"
     QPushButton* ButtonPW2 = nullptr;  // "Avbryt"
 
+    // The batch panel of the lexicon menu's folder operations: three rows of
+    // a prompt, a path box and "Bläddra"; and the progress bar of a run.
+    QFrame* PanelSam1 = nullptr;
+    QLabel* LabelPSam1 = nullptr;  // rows: first folder or file, second folder, destination
+    QLineEdit* EditPSam1 = nullptr;
+    QPushButton* ButtonPSam1 = nullptr;
+    QLabel* LabelPSam2 = nullptr;
+    QLineEdit* EditPSam2 = nullptr;
+    QPushButton* ButtonPSam2 = nullptr;
+    QLabel* LabelPSam3 = nullptr;
+    QLineEdit* EditPSam3 = nullptr;
+    QPushButton* ButtonPSam3 = nullptr;
+    QLabel* LabelPSam4 = nullptr;        // the title
+    QLabel* LabelPSam5 = nullptr;        // the warning to clear new words first
+    QPushButton* ButtonPSam4 = nullptr;  // "Kör"
+    QPushButton* ButtonPSam5 = nullptr;  // "Avbryt"
+    QPushButton* ButtonPSam6 = nullptr;  // "Undantagna"
+    QPushButton* ButtonPSam7 = nullptr;  // "Markera Nyord"
+    QLabel* LabelPSam7 = nullptr;        // "Nyordsmarkering": marking is on
+    QProgressBar* ProgressBar1 = nullptr;
+
   private:
     void createAlternativeFrame(QWidget* client);
     void createLookupRow(QWidget* client);
@@ -269,6 +291,7 @@ class TForm1 : public QMainWindow {
     void createSettingsPanels(QWidget* client);
     void createTextAreaPanel(QWidget* client);
     void createMediaControls(QWidget* client);
+    void createBatchPanel(QWidget* client);
 
     void createFileMenu();
     void createEditMenu();

@@ -8,6 +8,7 @@
 #include "form/shared_state.h"
 #include "form/tform1.h"
 #include "main/start_up.h"
+#include "maintenance/batch_panel.h"
 #include "maintenance/change_mode.h"
 #include "media/media_display.h"
 #include "platform/dialogs.h"
@@ -40,6 +41,7 @@ class Program {
     OutputBoxWriting writing{form, state, outputBox};
     ReadingMode readingMode{form, state, outputBox};
     ChangeMode changeMode{form, state};
+    BatchPanel batchPanel{form, state, *dialogs, [this] { lexiconChoice.Lex2offClick(); }};
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
     DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
     TextArea textArea{form, state, *dialogs, outputBox};

@@ -10,6 +10,10 @@ struct MaintenanceState {
     char BatchOp = 'n';        // the batch operation chosen last; 'n' for none
     bool MarkNewWords = true;  // added alternatives carry the new-word mark
     std::string BakFileName;   // backup of the letter file being rewritten
+    // The files chosen in the batch panel's three rows (native paths).
+    std::string FirstPath;
+    std::string SecondPath;
+    std::string ThirdPath;
 };
 
 }  // namespace vernik

@@ -2,7 +2,11 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/position_prefix.cpp
   ${CMAKE_CURRENT_LIST_DIR}/letter_file_rewrite.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_change.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/merge_lines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/comment_merge.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_merge.cpp
 )
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/change_mode.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/batch_panel.cpp
 )

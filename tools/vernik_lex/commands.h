@@ -14,5 +14,7 @@ int runImportDictd(const Arguments& args);
 int runListSearch(const Arguments& args);
 int runChange(const Arguments& args);
 int runMedia(const Arguments& args);
+// add, difference and not-in-main
+int runLexiconMerge(const std::string& command, const Arguments& args);
 
 }  // namespace vernik::lex

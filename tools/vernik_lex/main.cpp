@@ -32,6 +32,17 @@ constexpr std::string_view kUsage =
     "      lookup of WORD would use, one \"KIND: PATH\" line each, taken from the\n"
     "      ljud, bild and kom folders of LEXICON2, the output file's folder DIR\n"
     "      and the word list's folder DIR; prints nothing when there are none\n"
+    "  add MAIN SECOND OUTDIR [--mark-new]\n"
+    "  difference MAIN SECOND OUTDIR\n"
+    "  not-in-main MAIN SECOND OUTDIR\n"
+    "      merge the lexicon folders MAIN and SECOND letter by letter (A-Z, \xC3\x84,\n"
+    "      \xC3\x85, \xC3\x96) into OUTDIR, created when missing: add keeps all of MAIN\n"
+    "      and adds what SECOND has beyond it (--mark-new marks the added\n"
+    "      alternatives with the new-word mark); difference keeps the headwords\n"
+    "      of only one of them and, for shared ones, the alternatives only SECOND\n"
+    "      has; not-in-main keeps only what SECOND has and MAIN lacks. Comments\n"
+    "      are merged alike. Messages about missing letter files go to standard\n"
+    "      error; a file error ends the run with status 1\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -56,6 +67,8 @@ int main(int argc, char** argv) {
     if (command == "list-search") return vernik::lex::runListSearch(args);
     if (command == "change") return vernik::lex::runChange(args);
     if (command == "media") return vernik::lex::runMedia(args);
+    if (command == "add" || command == "difference" || command == "not-in-main")
+        return vernik::lex::runLexiconMerge(command, args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;
