@@ -14,5 +14,10 @@ int runImportDictd(const Arguments& args);
 int runListSearch(const Arguments& args);
 int runChange(const Arguments& args);
 int runMedia(const Arguments& args);
+int runCheckText(const Arguments& args);
+int runCount(const Arguments& args);
+int runNewWords(const Arguments& args);
+int runClearMarks(const Arguments& args);
+int runComment(const Arguments& args);
 
 }  // namespace vernik::lex

@@ -32,6 +32,19 @@ constexpr std::string_view kUsage =
     "      lookup of WORD would use, one \"KIND: PATH\" line each, taken from the\n"
     "      ljud, bild and kom folders of LEXICON2, the output file's folder DIR\n"
     "      and the word list's folder DIR; prints nothing when there are none\n"
+    "  check-text TEXTFILE LEXICON\n"
+    "      print the words of TEXTFILE that the lexicon folder LEXICON lacks as\n"
+    "      headwords, one a line (a UTF-8 file is converted to Windows-1252)\n"
+    "  count LEXICON\n"
+    "      print the headword and alternative lines of each letter file and the sum\n"
+    "  new-words LEXICON\n"
+    "      print the headwords whose lookup shows an alternative marked as new\n"
+    "  clear-marks FOLDER [--also-comments | --only-comments]\n"
+    "      remove the new-word marks from the alt files (and/or com files) of\n"
+    "      FOLDER, keeping each file's previous version as its .bak backup\n"
+    "  comment FOLDER WORD [LINE]...\n"
+    "      look WORD up in FOLDER and store the LINEs (up to the first empty one)\n"
+    "      as its comments: added as a block, or replacing the comments it has\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -56,6 +69,11 @@ int main(int argc, char** argv) {
     if (command == "list-search") return vernik::lex::runListSearch(args);
     if (command == "change") return vernik::lex::runChange(args);
     if (command == "media") return vernik::lex::runMedia(args);
+    if (command == "check-text") return vernik::lex::runCheckText(args);
+    if (command == "count") return vernik::lex::runCount(args);
+    if (command == "new-words") return vernik::lex::runNewWords(args);
+    if (command == "clear-marks") return vernik::lex::runClearMarks(args);
+    if (command == "comment") return vernik::lex::runComment(args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;
