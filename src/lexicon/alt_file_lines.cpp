@@ -45,11 +45,10 @@ std::string_view AltFileLines::key(std::size_t headword) const {
 
 // Byte by byte by rank; a beginning sorts before the longer text.
 bool AltFileLines::keyLess(std::string_view a, std::string_view b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [this](char x, char y) {
-                                            return rank_[static_cast<unsigned char>(x)] <
-                                                   rank_[static_cast<unsigned char>(y)];
-                                        });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [this](char x, char y) {
+            return rank_[static_cast<unsigned char>(x)] < rank_[static_cast<unsigned char>(y)];
+        });
 }
 
 // In a file whose headwords stand in order, a scan for a word of two or more

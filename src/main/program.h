@@ -9,6 +9,8 @@
 #include "form/tform1.h"
 #include "main/start_up.h"
 #include "maintenance/change_mode.h"
+#include "maintenance/comment_editing.h"
+#include "maintenance/lexicon_tools.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
 #include "settings/settings_panels.h"
@@ -38,6 +40,8 @@ class Program {
     OutputBoxWriting writing{form, state, outputBox};
     ReadingMode readingMode{form, state, outputBox};
     ChangeMode changeMode{form, state};
+    CommentEditing commentEditing{form, state};
+    LexiconTools lexiconTools{form, state, *dialogs, outputBox, lexiconChoice};
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
     DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
     TextArea textArea{form, state, *dialogs, outputBox};

@@ -1,7 +1,5 @@
 #include "maintenance/comment_rewrite.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -33,8 +31,7 @@ bool sortsAfter(std::string_view line, std::string_view headword) {
                                         [&](char a, char b) { return byte(a) < byte(b); });
 }
 
-std::vector<std::string> inserted(const std::vector<std::string>& source,
-                                  std::string_view headword,
+std::vector<std::string> inserted(const std::vector<std::string>& source, std::string_view headword,
                                   const std::vector<std::string>& comments) {
     const auto stop = std::find_if(source.begin(), source.end(), [&](const std::string& line) {
         return isHeadwordLine(line) && (isSentinel(line) || sortsAfter(line, headword));
@@ -53,10 +50,6 @@ CommentFileResult failed(CommentFileResult result, CommentFailure failure,
     return result;
 }
 
-bool writable(const fs::path& path) {
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
 }  // namespace
 
 std::vector<std::string> commentBoxLines(const std::vector<std::string>& boxLines) {
@@ -73,8 +66,9 @@ CommentRewrite rewriteCommentLines(const std::vector<std::string>& source,
                                    std::string_view headword,
                                    const std::vector<std::string>& comments, CommentEdit edit) {
     CommentRewrite result;
-    const auto own = edit == CommentEdit::Replace ? std::find(source.begin(), source.end(), headword)
-                                                  : source.end();
+    const auto own = edit == CommentEdit::Replace
+                         ? std::find(source.begin(), source.end(), headword)
+                         : source.end();
     if (own == source.end()) {
         result.insertedInstead = edit == CommentEdit::Replace;
         result.lines = inserted(source, headword, comments);
@@ -91,19 +85,21 @@ CommentFileResult writeCommentBlock(const fs::path& comFile, std::string_view he
                                     const std::vector<std::string>& comments, CommentEdit edit) {
     CommentFileResult result;
     result.comFile = comFile;
-    if (headword.size() < 2 || headword[0] != '.') return failed(result, CommentFailure::NoHeadword);
+    if (headword.size() < 2 || headword[0] != '.')
+        return failed(result, CommentFailure::NoHeadword);
     const fs::path folder = folderHolding(comFile);
     std::error_code ec;
     if (!comFile.has_filename() || !fs::is_directory(folder, ec)) {
         return failed(result, CommentFailure::NotAComFile);
     }
+    if (isWriteProtected(folder)) return failed(result, CommentFailure::WriteProtected);
     const FileLock lock = lockLexiconFolder(folder);
     if (!lock.held()) return failed(result, CommentFailure::Busy, lock.error());
 
     std::vector<std::string> source;
     if (const auto found = findFileIgnoringCase(comFile)) {
         result.comFile = *found;
-        if (!writable(*found)) return failed(result, CommentFailure::WriteProtected);
+        if (isWriteProtected(*found)) return failed(result, CommentFailure::WriteProtected);
         const std::optional<std::string> bytes = readFileBytes(*found);
         if (!bytes) return failed(result, CommentFailure::ReadFailed, std::strerror(errno));
         if (bytes->find('\0') != std::string::npos) {
@@ -116,7 +112,6 @@ CommentFileResult writeCommentBlock(const fs::path& comFile, std::string_view he
         result.created = true;
         source = newCommentFile(headword[1]);
     }
-    if (!writable(folder)) return failed(result, CommentFailure::WriteProtected);
     const CommentRewrite rewrite = rewriteCommentLines(source, headword, comments, edit);
     result.insertedInstead = rewrite.insertedInstead;
     const WriteResult written = writeFileReplacing(result.comFile, joinLinesCrLf(rewrite.lines));
@@ -131,7 +126,8 @@ std::string commentOutcomeText(const CommentFileResult& result) {
     switch (result.failure) {
         case CommentFailure::None:
             if (result.insertedInstead) {
-                return "Rubriken fanns inte i " + name + ": kommentarerna lades in som ett nytt block";
+                return "Rubriken fanns inte i " + name +
+                       ": kommentarerna lades in som ett nytt block";
             }
             return {};
         case CommentFailure::NoHeadword:
@@ -145,7 +141,8 @@ std::string commentOutcomeText(const CommentFileResult& result) {
         case CommentFailure::WriteFailed:
             return "Kan ej skriva till " + name + cause;
         case CommentFailure::Busy:
-            return "Kommentarerna sparades inte: en annan \xE4ndring av lexikonet p\xE5g\xE5r" + cause;
+            return "Kommentarerna sparades inte: en annan \xE4ndring av lexikonet p\xE5g\xE5r" +
+                   cause;
     }
     return {};
 }

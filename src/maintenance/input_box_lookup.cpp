@@ -11,6 +11,7 @@ InputBoxLookup::InputBoxLookup(std::string folder, InputBoxLookupOptions options
 InputBoxLookup::~InputBoxLookup() = default;
 
 void InputBoxLookup::type(std::string_view text) {
+    lastTyped_ = text;
     const LookupWord word = analyseLookupWord(text, options_.special);
     if (word.word.empty()) return;
     LexiconLookupRequest request{

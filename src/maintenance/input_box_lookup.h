@@ -37,6 +37,8 @@ class InputBoxLookup {
     // The headword box: the headword line of the last lookup that found its
     // letter file.
     const std::string& headwordBox() const { return headwordBox_; }
+    // The text put into the input box last.
+    const std::string& lastTyped() const { return lastTyped_; }
     // AltLines and its counters, shared by all lookups as the window's are.
     const AltTable& table() const { return table_; }
 
@@ -47,6 +49,7 @@ class InputBoxLookup {
     InputBoxLookupOptions options_;
     AltTable table_;
     std::string headwordBox_;
+    std::string lastTyped_;
     std::map<std::string, std::unique_ptr<AltFileLines>> files_;  // null: unreadable
 };
 

@@ -1,7 +1,5 @@
 #include "maintenance/mark_removal.h"
 
-#include <unistd.h>
-
 #include <tuple>
 
 #include "lexicon/letter_files.h"
@@ -20,7 +18,7 @@ bool cleanFile(const fs::path& file, bool keepEmptyLines, MarkRemovalResult& res
         result.skipped.push_back(file.string() + ": kunde inte l\xC3\xA4sas");
         return true;
     }
-    if (::access(file.c_str(), W_OK) != 0) {
+    if (isWriteProtected(file)) {
         result.skipped.push_back(file.string() + ": skrivskyddad");
         return true;
     }

@@ -40,7 +40,8 @@ std::vector<std::string> listNewWords(const std::string& folder, InputBoxLookup&
             while (reader.next(line)) {
                 if (!line.starts_with('.')) continue;
                 lookup.type(trimHeadword(line));
-                if (showsNewWord(lookup.table())) listing.push_back(listingLine(line, lookup.table()));
+                if (showsNewWord(lookup.table()))
+                    listing.push_back(listingLine(line, lookup.table()));
             }
         }
         if (progress) progress((static_cast<unsigned char>(letter) - 65) * 4);

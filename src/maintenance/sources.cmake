@@ -12,4 +12,6 @@ list(APPEND VERNIK_CORE_SOURCES
 )
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/change_mode.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/comment_editing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_tools.cpp
 )

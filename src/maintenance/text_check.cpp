@@ -139,21 +139,20 @@ std::string textFileMessage(TextFileFailure failure, const std::string& fileName
     return {};
 }
 
-TextCheckResult checkText(const std::vector<std::string>& lines, InputBoxLookup& lookup,
-                          const std::function<void(int)>& progress) {
-    TextCheckResult result;
+std::vector<std::string> checkText(const std::vector<std::string>& lines, InputBoxLookup& lookup,
+                                   const std::function<void(int)>& progress) {
+    std::vector<std::string> reported;
     const HeadwordAfterTyping headwordAfter = [&](std::string_view text) {
         lookup.type(text);
-        result.lastLookup = text;
         return lookup.headwordBox();
     };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (const TextWord& word : splitTextLine(lines[i])) {
-            if (reportsWord(word, headwordAfter)) result.reported.push_back(word.text);
+            if (reportsWord(word, headwordAfter)) reported.push_back(word.text);
         }
         if (progress && i % 256 == 255) progress(static_cast<int>(100 * (i + 1) / lines.size()));
     }
-    return result;
+    return reported;
 }
 
 }  // namespace vernik

@@ -46,14 +46,9 @@ TextFile readTextFile(const std::filesystem::path& file);
 // The message for a file that cannot be checked (Windows-1252).
 std::string textFileMessage(TextFileFailure failure, const std::string& fileName);
 
-struct TextCheckResult {
-    std::vector<std::string> reported;  // in text order, one line each
-    std::string lastLookup;             // the last text put into the input box
-};
-
-// Judges every word of the lines with lookups in `lookup`. `progress` gets
-// the share of lines done (0-100) now and then.
-TextCheckResult checkText(const std::vector<std::string>& lines, InputBoxLookup& lookup,
-                          const std::function<void(int)>& progress = {});
+// The words reported, in text order, judged with lookups in `lookup`.
+// `progress` gets the share of lines done (0-100) now and then.
+std::vector<std::string> checkText(const std::vector<std::string>& lines, InputBoxLookup& lookup,
+                                   const std::function<void(int)>& progress = {});
 
 }  // namespace vernik

@@ -19,7 +19,7 @@ int runCheckText(const Arguments& args) {
         return 1;
     }
     InputBoxLookup lookup(args[1]);
-    for (const std::string& word : checkText(text.lines, lookup).reported) {
+    for (const std::string& word : checkText(text.lines, lookup)) {
         printCp1252Line(stdout, word);
     }
     return 0;

@@ -31,7 +31,8 @@ int runClearMarks(const Arguments& args) {
     std::signal(SIGXFSZ, SIG_IGN);  // a size limit fails the write instead of ending the process
     const MarkRemovalResult result = removeNewWordMarks(folder, options);
     for (const auto& file : result.cleaned) std::printf("cleaned %s\n", file.c_str());
-    for (const auto& reason : result.skipped) std::fprintf(stderr, "vernik-lex: skipped %s\n", reason.c_str());
+    for (const auto& reason : result.skipped)
+        std::fprintf(stderr, "vernik-lex: skipped %s\n", reason.c_str());
     if (!result.ok()) {
         std::fprintf(stderr, "vernik-lex: %s\n", result.error.c_str());
         return 1;

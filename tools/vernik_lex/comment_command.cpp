@@ -36,10 +36,10 @@ int runComment(const Arguments& args) {
         printCp1252Line(stderr, "vernik-lex: " + text);
         return 1;
     }
-    printCp1252Line(stdout, (target->offered() == CommentEdit::Replace
-                                 ? "Byt ut kommentarer: "
-                                 : "L\xE4gg in kommentarer: ") +
-                                target->headword);
+    printCp1252Line(stdout,
+                    (target->offered() == CommentEdit::Replace ? "Byt ut kommentarer: "
+                                                               : "L\xE4gg in kommentarer: ") +
+                        target->headword);
     if (!text.empty()) printCp1252Line(stdout, text);
     return 0;
 }
