@@ -53,11 +53,12 @@ bool AltFileLines::keyLess(std::string_view a, std::string_view b) const {
 
 // In a file whose headwords stand in order, a scan for a word of two or more
 // letters passes every headword that sorts before the word without being a
-// beginning of it, collects each that is one, and ends at the first headword
-// from the word's place on. The last beginning before that place is the
-// first entry it can keep, and a scan started there collects what the scan
-// from the top collects; without one, it starts at the word's place.
-std::size_t AltFileLines::startOfScan(std::string_view wordRest) const {
+// beginning of it (each such headword leaves the scan as it was at the top,
+// with nothing collected since), collects each that is a beginning, and ends
+// at the first headword from the word's place on. So it keeps the entry of
+// the last beginning before the word's place, if any, and then goes on from
+// that place as from the top.
+AltFileLines::ScanParts AltFileLines::scanParts(std::string_view wordRest) const {
     const auto less = [this](std::string_view a, std::string_view b) { return keyLess(a, b); };
     const std::size_t count = headwords_.size();
     std::size_t low = 0, high = count;  // the word's place: the first key not below it
@@ -69,10 +70,13 @@ std::size_t AltFileLines::startOfScan(std::string_view wordRest) const {
             high = mid;
         }
     }
-    const std::size_t place = low;
+    ScanParts parts;
+    // Without a headword from the word's place on, the scan passes the last
+    // one and reads to the end of the file.
+    parts.fromPlace = headwords_[std::min(low, count - 1)];
     for (std::size_t length = wordRest.size(); length-- > 0;) {
         const std::string_view beginning = wordRest.substr(0, length);
-        std::size_t lo = 0, hi = place;  // after the last key not above the beginning
+        std::size_t lo = 0, hi = low;  // after the last key not above the beginning
         while (lo < hi) {
             const std::size_t mid = (lo + hi) / 2;
             if (less(beginning, key(mid))) {
@@ -81,17 +85,29 @@ std::size_t AltFileLines::startOfScan(std::string_view wordRest) const {
                 lo = mid + 1;
             }
         }
-        if (lo > 0 && key(lo - 1) == beginning) return headwords_[lo - 1];
+        if (lo > 0 && key(lo - 1) == beginning) {
+            parts.beginning = headwords_[lo - 1];
+            parts.beginningEnd = lo < count ? headwords_[lo] : lines_.size();
+            break;
+        }
     }
-    return headwords_[std::min(place, count - 1)];
+    return parts;
 }
 
 ScanOutcome AltFileLines::scan(const ScanRequest& request, AltTable& table) const {
-    std::span<const std::string> lines(lines_);
-    if (searchable_ && request.word.size() >= 2) {
-        lines = lines.subspan(startOfScan(request.word.substr(1)));
+    const std::span<const std::string> lines(lines_);
+    if (!searchable_ || request.word.size() < 2) return scanAltLines(request, lines, table);
+    const ScanParts parts = scanParts(request.word.substr(1));
+    bool collected = false;
+    if (parts.beginningEnd > parts.beginning) {
+        collected = scanAltLines(
+                        request,
+                        lines.subspan(parts.beginning, parts.beginningEnd - parts.beginning), table)
+                        .entryFound;
     }
-    return scanAltLines(request, lines, table);
+    ScanOutcome outcome = scanAltLines(request, lines.subspan(parts.fromPlace), table);
+    outcome.entryFound = outcome.entryFound || collected;
+    return outcome;
 }
 
 }  // namespace vernik

@@ -37,7 +37,15 @@ class AltFileLines {
   private:
     std::string_view key(std::size_t headword) const;
     bool keyLess(std::string_view a, std::string_view b) const;
-    std::size_t startOfScan(std::string_view wordRest) const;
+    // The lines a scan reads: the entry of the last headword before the
+    // word's place that begins the word (none when beginningEnd is 0), then
+    // everything from the word's place on.
+    struct ScanParts {
+        std::size_t beginning = 0;
+        std::size_t beginningEnd = 0;
+        std::size_t fromPlace = 0;
+    };
+    ScanParts scanParts(std::string_view wordRest) const;
 
     std::vector<std::string> lines_;
     std::vector<std::size_t> headwords_;  // indices of the headword lines

@@ -62,8 +62,8 @@ void CommentEditing::Button2Click() {
     const CommentEdit edit = form_.Button2->text() == fromBytes(ws.CaptionReplaceComments)
                                  ? CommentEdit::Replace
                                  : CommentEdit::Insert;
-    const CommentFileResult result = writeCommentBlock(target.comFile, target.headword,
-                                                       commentBoxLines(boxLines(*form_.RichEdit3)), edit);
+    const CommentFileResult result = writeCommentBlock(
+        target.comFile, target.headword, commentBoxLines(boxLines(*form_.RichEdit3)), edit);
     const std::string text = commentOutcomeText(result);
     if (!text.empty()) showInMessageBar(form_, fromBytes(text));
 }

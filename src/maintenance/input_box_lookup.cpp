@@ -1,5 +1,6 @@
 #include "maintenance/input_box_lookup.h"
 
+#include "lexicon/letter_files.h"
 #include "workspace/lexicon_lookup.h"
 #include "workspace/lookup_word.h"
 
@@ -20,6 +21,11 @@ void InputBoxLookup::type(std::string_view text) {
     if (options_.keepFiles) {
         request.scan = [this](const ScanRequest& scanRequest, AltTable& table) {
             return scan(scanRequest, table);
+        };
+        request.findAltFile = [this](const std::string& supplement, char letter) {
+            auto [at, added] = altFiles_.try_emplace({supplement, letter});
+            if (added) at->second = findLetterFile(folder_, supplement, letter, LetterKind::Alt);
+            return at->second;
         };
     }
     const LexiconLookupOutcome outcome = lookUpInLexicons(request, table_);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +19,7 @@ namespace vernik {
 struct InputBoxLookupOptions {
     CollationRank rank = identityCollationRank();
     SpecialAlphabet special{};
-    // Each alt file read once and kept for the later lookups; otherwise
+    // Each alt file found and read once and kept for the later lookups; otherwise
     // every lookup reads the files afresh, as the window's lookup does.
     bool keepFiles = true;
 };
@@ -51,6 +53,8 @@ class InputBoxLookup {
     std::string headwordBox_;
     std::string lastTyped_;
     std::map<std::string, std::unique_ptr<AltFileLines>> files_;  // null: unreadable
+    // The alt file of each supplement letter and initial letter, when there is one.
+    std::map<std::pair<std::string, char>, std::optional<std::filesystem::path>> altFiles_;
 };
 
 }  // namespace vernik

@@ -38,8 +38,8 @@ QString folderOf(const QString& file) {
 
 }  // namespace
 
-LexiconTools::LexiconTools(TForm1& form, SharedState& state, Dialogs& dialogs,
-                           OutputBox& outputBox, LexiconChoice& choice)
+LexiconTools::LexiconTools(TForm1& form, SharedState& state, Dialogs& dialogs, OutputBox& outputBox,
+                           LexiconChoice& choice)
     : QObject(&form),
       form_(form),
       state_(state),
@@ -118,10 +118,11 @@ void LexiconTools::ButtonTx2Click() {
         return;
     }
     if (!lexicon1IsThere()) return;
-    InputBoxLookup lookup(ws.Lexicon1Folder,
-                          {.rank = ws.CollationRank,
-                           .special = {.foreignSpecial = state_.fonts.ForeignSpecial,
-                                       .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)}});
+    InputBoxLookup lookup(
+        ws.Lexicon1Folder,
+        {.rank = ws.CollationRank,
+         .special = {.foreignSpecial = state_.fonts.ForeignSpecial,
+                     .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)}});
     const std::vector<std::string> reported =
         checkText(text.lines, lookup, progressShown(QStringLiteral("Textkontroll")));
     form_.Edit3->hide();
@@ -144,8 +145,8 @@ void LexiconTools::Nyord2Click() {
     closeLexicon2();
     if (lexicon1IsThere()) {
         InputBoxLookup lookup(ws.Lexicon1Folder, {.rank = ws.CollationRank});
-        const std::vector<std::string> listing =
-            listNewWords(ws.Lexicon1Folder, lookup, progressShown(QStringLiteral("Nyord i Lexikon1")));
+        const std::vector<std::string> listing = listNewWords(
+            ws.Lexicon1Folder, lookup, progressShown(QStringLiteral("Nyord i Lexikon1")));
         showInMessageBar(form_, QStringLiteral("Nyord i Lexikon1"));
         if (!lookup.lastTyped().empty()) form_.Edit1->setText(fromBytes(lookup.lastTyped()));
         appendReport(listing);
@@ -160,9 +161,9 @@ void LexiconTools::NyOrd1Click() {
 }
 
 void LexiconTools::ButtonPNyord1Click() {
-    const auto chosen = dialogs_.openFile(&form_, QStringLiteral("Rensa nyord"),
-                                          form_.EditPNyord1->text(),
-                                          QStringLiteral("Lexikon (*.lex);;Alla filer (*)"));
+    const auto chosen =
+        dialogs_.openFile(&form_, QStringLiteral("Rensa nyord"), form_.EditPNyord1->text(),
+                          QStringLiteral("Lexikon (*.lex);;Alla filer (*)"));
     if (chosen) form_.EditPNyord1->setText(folderOf(*chosen));
     form_.RichEdit2->setFocus();
 }
@@ -180,8 +181,8 @@ void LexiconTools::ButtonPNyord3Click() {
         removeNewWordMarks(folder, options, progressShown(QStringLiteral("Rensa nyord")));
     form_.Edit3->hide();
     if (!result.ok()) {
-        showInMessageBar(form_, QStringLiteral("Rensa nyord avbröts: ") +
-                                    QString::fromStdString(result.error));
+        showInMessageBar(
+            form_, QStringLiteral("Rensa nyord avbröts: ") + QString::fromStdString(result.error));
     } else if (!result.skipped.empty()) {
         showInMessageBar(form_, QStringLiteral("Rensa nyord hoppade över ") +
                                     QString::fromStdString(result.skipped.front()));

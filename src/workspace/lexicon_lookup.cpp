@@ -10,6 +10,7 @@ namespace {
 
 std::optional<fs::path> findAltFile(const LexiconLookupRequest& request,
                                     const std::string& supplement) {
+    if (request.findAltFile) return request.findAltFile(supplement, request.letter);
     return findLetterFile(request.folder, supplement, request.letter, LetterKind::Alt);
 }
 

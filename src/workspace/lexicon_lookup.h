@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,10 @@ struct LexiconLookupRequest {
     // Scans one alt file; scanAltFile when empty. Runs of many lookups give
     // one that keeps the files in memory.
     std::function<ScanOutcome(const ScanRequest&, AltTable&)> scan{};
+    // Finds the alt file of the letter in the folder + supplement letter;
+    // findLetterFile when empty.
+    std::function<std::optional<std::filesystem::path>(const std::string& supplement, char letter)>
+        findAltFile{};
     bool withComments = true;  // finds and reads the com files
 };
 

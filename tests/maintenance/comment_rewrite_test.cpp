@@ -24,38 +24,61 @@ struct RewriteCase {
 };
 
 TEST(CommentRewriteTest, PlacesAndReplacesBlocks) {
-    const Lines azFile = {".A", "A", ".abbot", "munk", ".azalea", "blomma", ".azure", "bl\xE5",
-                          kSentinelA, "F"};
+    const Lines azFile = {".A",     "A",      ".abbot", "munk",     ".azalea",
+                          "blomma", ".azure", "bl\xE5", kSentinelA, "F"};
     const RewriteCase cases[] = {
         {"plain byte order puts Azalea in front of the small letters",
-         azFile, ".Azalea", {"stor"}, CommentEdit::Insert,
+         azFile,
+         ".Azalea",
+         {"stor"},
+         CommentEdit::Insert,
          {".A", "A", ".Azalea", "stor", ".abbot", "munk", ".azalea", "blomma", ".azure", "bl\xE5",
           kSentinelA, "F"}},
         {"a second block goes behind the first",
-         azFile, ".azalea", {"mer"}, CommentEdit::Insert,
+         azFile,
+         ".azalea",
+         {"mer"},
+         CommentEdit::Insert,
          {".A", "A", ".abbot", "munk", ".azalea", "blomma", ".azalea", "mer", ".azure", "bl\xE5",
           kSentinelA, "F"}},
         {"a headword sorting after every other stops at the sentinel",
-         azFile, ".azz", {"x"}, CommentEdit::Insert,
+         azFile,
+         ".azz",
+         {"x"},
+         CommentEdit::Insert,
          {".A", "A", ".abbot", "munk", ".azalea", "blomma", ".azure", "bl\xE5", ".azz", "x",
           kSentinelA, "F"}},
         {"an upper-case sentinel stops the scan for a small-letter headword",
-         {".Q", "Q", ".Q\xFF\xFF\xFF", "Q\xFF\xFF\xFF"}, ".qua", {"kvant"}, CommentEdit::Insert,
+         {".Q", "Q", ".Q\xFF\xFF\xFF", "Q\xFF\xFF\xFF"},
+         ".qua",
+         {"kvant"},
+         CommentEdit::Insert,
          {".Q", "Q", ".qua", "kvant", ".Q\xFF\xFF\xFF", "Q\xFF\xFF\xFF"}},
         {"a file without a sentinel gets the block after its last line",
-         {".b", "b", ".bad", "bada"}, ".bus", {"buss"}, CommentEdit::Insert,
+         {".b", "b", ".bad", "bada"},
+         ".bus",
+         {"buss"},
+         CommentEdit::Insert,
          {".b", "b", ".bad", "bada", ".bus", "buss"}},
         {"replacing changes only the first block",
-         {".P", "P", ".prov", "gammal", "rad", ".prov", "andra", ".p\xFF\xFF\xFF", "F"}, ".prov",
-         {"ny"}, CommentEdit::Replace,
+         {".P", "P", ".prov", "gammal", "rad", ".prov", "andra", ".p\xFF\xFF\xFF", "F"},
+         ".prov",
+         {"ny"},
+         CommentEdit::Replace,
          {".P", "P", ".prov", "ny", ".prov", "andra", ".p\xFF\xFF\xFF", "F"}},
         {"replacing with an emptied box leaves the headword without comments",
-         {".P", "P", ".prov", "gammal", ".p\xFF\xFF\xFF", "F"}, ".prov", {}, CommentEdit::Replace,
+         {".P", "P", ".prov", "gammal", ".p\xFF\xFF\xFF", "F"},
+         ".prov",
+         {},
+         CommentEdit::Replace,
          {".P", "P", ".prov", ".p\xFF\xFF\xFF", "F"}},
         {"replacing a headword the file lacks inserts the block",
-         {".P", "P", ".prov", "gammal", ".p\xFF\xFF\xFF", "F"}, ".pr", {"kort"},
+         {".P", "P", ".prov", "gammal", ".p\xFF\xFF\xFF", "F"},
+         ".pr",
+         {"kort"},
          CommentEdit::Replace,
-         {".P", "P", ".pr", "kort", ".prov", "gammal", ".p\xFF\xFF\xFF", "F"}, true},
+         {".P", "P", ".pr", "kort", ".prov", "gammal", ".p\xFF\xFF\xFF", "F"},
+         true},
     };
     for (const auto& c : cases) {
         const CommentRewrite result = rewriteCommentLines(c.source, c.headword, c.comments, c.edit);
@@ -78,14 +101,14 @@ class CommentFileTest : public ::testing::Test {
 
 TEST_F(CommentFileTest, FirstCommentCreatesTheComFileAndLongLinesStayWhole) {
     const std::string longLine(300, 'x');
-    const auto result = writeCommentBlock(dir / "Pcom.lex", ".prov",
-                                          commentBoxLines({"f\xF6rst", longLine, "", "bort"}),
-                                          CommentEdit::Insert);
+    const auto result =
+        writeCommentBlock(dir / "Pcom.lex", ".prov",
+                          commentBoxLines({"f\xF6rst", longLine, "", "bort"}), CommentEdit::Insert);
     ASSERT_TRUE(result.ok());
     EXPECT_TRUE(result.created);
     EXPECT_EQ(TestFolder::read(dir / "Pcom.lex"),
-              TestFolder::crlf({".p", "p", ".prov", "f\xF6rst", longLine, ".p\xFF\xFF\xFF",
-                                "p\xFF\xFF\xFF"}));
+              TestFolder::crlf(
+                  {".p", "p", ".prov", "f\xF6rst", longLine, ".p\xFF\xFF\xFF", "p\xFF\xFF\xFF"}));
     EXPECT_EQ(TestFolder::namesIn(dir.path()), (std::set<std::string>{".vernik.lock", "Pcom.lex"}));
 
     // The next rewrite keeps the long line as it is.

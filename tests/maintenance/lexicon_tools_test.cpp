@@ -26,9 +26,10 @@ class LexiconToolsTest : public ::testing::Test {
         dir.writeLines("sven/Lalt.lex", {".L", "L", ".l\xE4ste", "read", sentinel('L'), "F"});
         dir.writeLines("sven/Oalt.lex", {".O", "O", ".ord;", "word", sentinel('O'), "F"});
         dir.writeLines("sven/Palt.lex", {".P", "P", ".prov", "test", sentinel('P'), "F"});
-        dir.writeLines("sven/\xC3\x84"
-                       "alt.lex",
-                       {".\xC4", "\xC4", ".\xE4rlig", "honest", sentinel('\xC4'), "F"});
+        dir.writeLines(
+            "sven/\xC3\x84"
+            "alt.lex",
+            {".\xC4", "\xC4", ".\xE4rlig", "honest", sentinel('\xC4'), "F"});
     }
     std::string folder() const { return (dir / "sven").string(); }
 
@@ -62,7 +63,9 @@ TEST_F(LexiconToolsTest, TextFilesAreReadAsUtf8OnlyWhenTheyAreValidUtf8) {
         TextFileFailure failure;
         Lines lines;
     } cases[] = {
-        {"utf8", "l\xC3\xA4ste \xE2\x82\xAC \xE2\x86\x92\r\nny", TextFileFailure::None,
+        {"utf8",
+         "l\xC3\xA4ste \xE2\x82\xAC \xE2\x86\x92\r\nny",
+         TextFileFailure::None,
          {"l\xE4ste \x80 ?", "ny"}},
         {"cp1252", "l\xE4ste\n", TextFileFailure::None, {"l\xE4ste"}},
         {"nul", std::string("ab\0cd", 5), TextFileFailure::Binary, {}},
@@ -88,10 +91,9 @@ TEST_F(LexiconToolsTest, TextFilesAreReadAsUtf8OnlyWhenTheyAreValidUtf8) {
 TEST_F(LexiconToolsTest, CountOfTemplateFilesAndEmptyLines) {
     TestFolder empty;
     for (char letter : kCountedLetters) {
-        empty.writeLines(fs::path(letterFileName(empty.str(), "", letter, LetterKind::Alt))
-                             .filename()
-                             .string(),
-                         letterFileTemplate(letter));
+        empty.writeLines(
+            fs::path(letterFileName(empty.str(), "", letter, LetterKind::Alt)).filename().string(),
+            letterFileTemplate(letter));
     }
     const Lines report = wordCountReport(countLexiconWords(empty.str()));
     ASSERT_EQ(report.size(), 30u);
@@ -101,7 +103,8 @@ TEST_F(LexiconToolsTest, CountOfTemplateFilesAndEmptyLines) {
 
     dir.writeLines("sven/Balt.lex", {".B", "B", "", ".bok", "book", "", ""});
     const auto counts = countLexiconWords(folder());
-    EXPECT_EQ(wordCountReport(counts)[1], "B  Uppslagsord     2   Utord    2  Inneh\xE5ller tomrad");
+    EXPECT_EQ(wordCountReport(counts)[1],
+              "B  Uppslagsord     2   Utord    2  Inneh\xE5ller tomrad");
     EXPECT_EQ(wordCountReport(counts)[2], "C  Uppslagsord     0   Utord    0");
     dir.writeLines("sven/Calt.lex", {".C", "C", "", ""});  // empty lines at the end only
     EXPECT_FALSE(countLexiconWords(folder())[2].emptyLine);
@@ -146,8 +149,8 @@ TEST_F(LexiconToolsTest, MarkRemovalKeepsBackupsAndWholeLines) {
         const MarkRemovalResult result = removeNewWordMarks(lex.str(), c.options);
         ASSERT_TRUE(result.ok()) << result.error;
         EXPECT_EQ(TestFolder::read(lex / "Palt.lex"),
-                  TestFolder::crlf(c.altCleaned ? Lines{".P", "P", ".prov", longAlt.substr(1), "test",
-                                                        sentinel('P'), "F"}
+                  TestFolder::crlf(c.altCleaned ? Lines{".P", "P", ".prov", longAlt.substr(1),
+                                                        "test", sentinel('P'), "F"}
                                                 : alt));
         EXPECT_EQ(fs::exists(lex / "Palt.bak"), c.altCleaned);
         EXPECT_EQ(TestFolder::read(lex / "pcom.lex"),

@@ -36,8 +36,8 @@ TEST_F(LexiconToolsWindowTest, CommentButtonOffersAddingThenReplacing) {
     EXPECT_EQ(form().Button2->text(), "Lägg in kommentarer");
     EXPECT_EQ(groundOf(*form().RichEdit3), look::windowBackground());
     form().Button2->click();
-    EXPECT_EQ(comFile(), TestFolder::crlf({".p", "p", ".prov", "ny rad", ".p\xFF\xFF\xFF",
-                                           "p\xFF\xFF\xFF"}));
+    EXPECT_EQ(comFile(),
+              TestFolder::crlf({".p", "p", ".prov", "ny rad", ".p\xFF\xFF\xFF", "p\xFF\xFF\xFF"}));
 
     typeWord("prov");  // the lookup hides the button and shows the comment
     EXPECT_FALSE(form().Button2->isVisible());

@@ -11,8 +11,9 @@ class LexiconToolsCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
         lexicon.writeLines("Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
-        lexicon.writeLines("Balt.lex", {".B", "B", ".bok", "\xA4"
-                                                           "book",
+        lexicon.writeLines("Balt.lex", {".B", "B", ".bok",
+                                        "\xA4"
+                                        "book",
                                         ".b\xFF\xFF\xFF", "F"});
         lexicon.writeLines("Halt.lex", {".H", "H", ".han", "he", ".h\xFF\xFF\xFF", "F"});
     }
@@ -32,8 +33,9 @@ TEST_F(LexiconToolsCommandTest, ReportsInUtf8) {
     EXPECT_NE(run.out.find("\xC3\x85  Uppslagsord     0   Utord    0\n"), std::string::npos);
 
     run = runVernikLex({"new-words", lexicon.str()});
-    EXPECT_EQ(run.out, ".bok    / \xC2\xA4"
-                       "book\n");
+    EXPECT_EQ(run.out,
+              ".bok    / \xC2\xA4"
+              "book\n");
 }
 
 TEST_F(LexiconToolsCommandTest, CommentAddsThenReplaces) {
@@ -51,8 +53,9 @@ TEST_F(LexiconToolsCommandTest, ClearMarksKeepsBackups) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(TestFolder::read(lexicon / "Balt.lex"),
               TestFolder::crlf({".B", "B", ".bok", "book", ".b\xFF\xFF\xFF", "F"}));
-    EXPECT_NE(TestFolder::read(lexicon / "Balt.bak").find("\xA4"
-                                                          "book"),
+    EXPECT_NE(TestFolder::read(lexicon / "Balt.bak")
+                  .find("\xA4"
+                        "book"),
               std::string::npos);
 }
 
