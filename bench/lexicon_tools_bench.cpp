@@ -51,7 +51,8 @@ const Corpus& corpus() {
         const int perLetter = kHeadwords / static_cast<int>(kInitials.size()) + 1;
         for (char initial : kInitials) {
             std::set<std::string> words;
-            while (static_cast<int>(words.size()) < perLetter) words.insert(randomWord(random, initial));
+            while (static_cast<int>(words.size()) < perLetter)
+                words.insert(randomWord(random, initial));
             const char letter = vernik::initialLetter(std::string(1, initial));
             std::vector<std::string> lines = {std::string(".") + letter, std::string(1, letter)};
             for (const auto& word : words) {
