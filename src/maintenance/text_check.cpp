@@ -79,8 +79,9 @@ std::vector<TextWord> splitTextLine(std::string_view line) {
     return words;
 }
 
+// Every word is looked up, short and exempt ones too, so that the boxes end
+// on the last word of the text.
 bool reportsWord(const TextWord& word, const HeadwordAfterTyping& headwordAfter) {
-    if (word.text.size() < 2 || word.exempt) return false;
     if (headwordAfter(word.text) == "." + word.text) return false;
     const char first = word.text[0];
     if (first >= 'A' && first <= 'Z') {
@@ -88,7 +89,7 @@ bool reportsWord(const TextWord& word, const HeadwordAfterTyping& headwordAfter)
         lowered[0] = static_cast<char>(first - 'A' + 'a');
         if (headwordAfter(lowered) == "." + lowered) return false;
     }
-    return true;
+    return word.text.size() >= 2 && !word.exempt;
 }
 
 TextFile readTextFile(const std::filesystem::path& file) {

@@ -25,9 +25,9 @@ std::vector<TextWord> splitTextLine(std::string_view line);
 // The headword box after the text was put into the input box.
 using HeadwordAfterTyping = std::function<std::string(std::string_view text)>;
 
-// Whether the word is reported: it has two or more characters, is not
-// exempt, and neither it nor (for a capital A-Z first) its form with a small
-// first letter is the headword the lookup then shows.
+// Whether the (non-empty) word is reported: neither it nor (for a capital
+// A-Z first) its form with a small first letter is the headword the lookup
+// then shows, and it has two or more characters and is not exempt.
 bool reportsWord(const TextWord& word, const HeadwordAfterTyping& headwordAfter);
 
 // Reading the file to check.

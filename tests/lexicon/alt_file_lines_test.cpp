@@ -46,7 +46,7 @@ TEST(AltFileLinesTest, ScansAgreeWithTheFileScan) {
     std::mt19937 random(7);
     TestFolder dir;
     const CollationRank rank = identityCollationRank();
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 150; ++round) {
         const bool sorted = round % 4 != 0;
         const std::vector<std::string> lines = randomLetterFile(random, sorted);
         const auto file = dir.writeLines("Balt.lex", lines);

@@ -56,7 +56,7 @@ TEST_F(LexiconToolsWindowTest, CommentButtonOffersAddingThenReplacing) {
 }
 
 TEST_F(LexiconToolsWindowTest, ReportsGoBelowTheOutputBoxText) {
-    folder.write("text.txt", "Prov provet\n");
+    folder.write("text.txt", "Prov provet\nB52\n");
     start();
     ws().OutputBoxStarted = true;  // the start text is gone
     form().RichEdit2->setPlainText(QStringLiteral("Min text"));
@@ -67,7 +67,7 @@ TEST_F(LexiconToolsWindowTest, ReportsGoBelowTheOutputBoxText) {
     form().ButtonTx2->click();
     EXPECT_FALSE(form().PanelTxtKontr->isVisible());
     EXPECT_EQ(form().RichEdit2->toPlainText(), "Min text\nprovet");
-    EXPECT_EQ(form().Edit1->text(), "provet");  // the boxes show the last lookup
+    EXPECT_EQ(form().Edit1->text(), "b52");  // the boxes show the last lookup
 
     form().Nyord2->trigger();
     EXPECT_TRUE(form().RichEdit2->toPlainText().endsWith(u"\n.prov    / test / ¤trial"));
