@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "maintenance/input_box_lookup.h"
+#include "maintenance/letter_file_rewrite.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/utf8.h"
@@ -47,15 +48,7 @@ std::optional<std::string> cp1252FromValidUtf8(std::string_view utf8) {
 
 // Lines end at CR LF, LF or a lone CR.
 std::vector<std::string> cutLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        lines.emplace_back(text.substr(0, std::min(end, kLongestLine)));
-        if (end == std::string_view::npos) break;
-        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crLf ? 2 : 1));
-    }
-    return lines;
+    return splitLetterLines(text, kLongestLine);
 }
 
 }  // namespace
