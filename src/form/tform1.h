@@ -280,8 +280,27 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPSam7 = nullptr;  // "Markera Nyord"
     QLabel* LabelPSam7 = nullptr;        // "Nyordsmarkering": marking is on
     QProgressBar* ProgressBar1 = nullptr;
+    // The text check "Textkontroll" and the new-word mark removal "Rensa nyord".
+    QFrame* PanelTxtKontr = nullptr;
+    QLabel* LabelTx1 = nullptr;
+    QLabel* LabelTx2 = nullptr;
+    QLabel* LabelTx3 = nullptr;        // "InfilNamn"
+    QLineEdit* EditTx1 = nullptr;      // the file to check
+    QPushButton* ButtonTx1 = nullptr;  // "Avstå"
+    QPushButton* ButtonTx2 = nullptr;  // "KÖR"
+    QPushButton* ButtonTx3 = nullptr;  // "Bläddra"
+    QFrame* PanelNyord = nullptr;
+    QLabel* LabelPNyord1 = nullptr;
+    QLabel* LabelPNyord2 = nullptr;
+    QLineEdit* EditPNyord1 = nullptr;      // the lexicon folder
+    QPushButton* ButtonPNyord1 = nullptr;  // "Bläddra"
+    QPushButton* ButtonPNyord2 = nullptr;  // "Avstå"
+    QPushButton* ButtonPNyord3 = nullptr;  // "KÖR"
+    QCheckBox* CheckBoxPNyord1 = nullptr;  // "Även kommentarer"
+    QCheckBox* CheckBoxPNyord2 = nullptr;  // "Enbart kommentarer"
 
   private:
+    void createLexiconToolPanels(QWidget* client);
     void createAlternativeFrame(QWidget* client);
     void createLookupRow(QWidget* client);
     void createTextAreas(QWidget* client);

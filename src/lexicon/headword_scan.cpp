@@ -161,6 +161,22 @@ ScanOutcome scanAltFileLineByLine(const ScanRequest& request, AltTable& table) {
     return scan(request, table, false);
 }
 
+ScanOutcome scanAltLines(const ScanRequest& request, std::span<const std::string> lines,
+                         AltTable& table) {
+    ScanOutcome outcome;
+    outcome.fileFound = true;
+    HeadwordScan scan(request, table);
+    std::string_view line;
+    for (const std::string& next : lines) {
+        line = next;
+        scan.onLine(line);
+        if (!scan.goOn()) break;
+    }
+    outcome.entryFound = scan.entryFound();
+    outcome.phraseFollows = hasBlankBeforeLast(line);
+    return outcome;
+}
+
 CommentOutcome collectComments(const std::filesystem::path& comFile,
                                std::string_view headwordLine) {
     CommentOutcome outcome;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,11 @@ ScanOutcome scanAltFile(const ScanRequest& request, AltTable& table);
 // The same scan handing every line of the file to the rules one by one; the
 // plain form that scanAltFile's passing over of lines must agree with.
 ScanOutcome scanAltFileLineByLine(const ScanRequest& request, AltTable& table);
+
+// The line-by-line scan over the lines of an alt file already read (each
+// cut as the reader cuts it); the same outcome as scanAltFile on that file.
+ScanOutcome scanAltLines(const ScanRequest& request, std::span<const std::string> lines,
+                         AltTable& table);
 
 // The comment lines of `headwordLine` (the headword line exactly as stored,
 // "." included) from every block of it in a com file, in file order.

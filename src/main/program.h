@@ -10,6 +10,8 @@
 #include "main/start_up.h"
 #include "maintenance/batch_panel.h"
 #include "maintenance/change_mode.h"
+#include "maintenance/comment_editing.h"
+#include "maintenance/lexicon_tools.h"
 #include "media/media_display.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
@@ -42,6 +44,8 @@ class Program {
     ReadingMode readingMode{form, state, outputBox};
     ChangeMode changeMode{form, state};
     BatchPanel batchPanel{form, state, *dialogs, [this] { lexiconChoice.Lex2offClick(); }};
+    CommentEditing commentEditing{form, state};
+    LexiconTools lexiconTools{form, state, *dialogs, outputBox, lexiconChoice};
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
     DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
     TextArea textArea{form, state, *dialogs, outputBox};

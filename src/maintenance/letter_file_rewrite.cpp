@@ -261,11 +261,12 @@ RewriteResult rewriteLetterLines(const std::vector<std::string>& source,
     return Rewrite(source, request).run();
 }
 
-std::vector<std::string> splitLetterLines(std::string_view bytes) {
+std::vector<std::string> splitLetterLines(std::string_view bytes, std::size_t maxLength) {
+    if (maxLength == 0) maxLength = std::string_view::npos;
     std::vector<std::string> lines;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find_first_of("\r\n");
-        lines.emplace_back(bytes.substr(0, std::min(end, kShortTextLength)));
+        lines.emplace_back(bytes.substr(0, std::min(end, maxLength)));
         if (end == std::string_view::npos) break;
         const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
         bytes.remove_prefix(end + (crLf ? 2 : 1));

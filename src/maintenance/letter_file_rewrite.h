@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,7 +62,7 @@ RewriteResult rewriteLetterLines(const std::vector<std::string>& source,
 
 // The lines of a letter file's bytes: a line ends at CR LF, LF or a lone CR
 // (files written on other systems), a last line without a line end still
-// counts, and every line is cut to 255 bytes.
-std::vector<std::string> splitLetterLines(std::string_view bytes);
+// counts, and every line is cut to `maxLength` bytes (0 keeps whole lines).
+std::vector<std::string> splitLetterLines(std::string_view bytes, std::size_t maxLength = 255);
 
 }  // namespace vernik

@@ -18,14 +18,6 @@ bool holdsLetterFileBytes(std::string_view bytes) {
     return bytes.empty() || bytes[0] == '.';
 }
 
-// No write permission for its owner, or none for this process.
-bool isWriteProtected(const fs::path& path) {
-    std::error_code ec;
-    const fs::perms perms = fs::status(path, ec).permissions();
-    if (ec) return false;
-    return (perms & fs::perms::owner_write) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
-}
-
 // The names of letter files and their backups, whose temporaries a commit
 // clears away.
 bool isLetterFileTarget(std::string_view name) {

@@ -5,8 +5,17 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/merge_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/comment_merge.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_merge.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/comment_rewrite.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/comment_target.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_box_lookup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_check.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/word_count.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/new_words.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mark_removal.cpp
 )
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/change_mode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/batch_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/comment_editing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_tools.cpp
 )

@@ -103,6 +103,13 @@ std::optional<fs::path> childPath(const fs::path& folder, std::string_view name)
     return folder / fs::path(std::string(name));
 }
 
+bool isWriteProtected(const fs::path& path) {
+    std::error_code ec;
+    const fs::perms perms = fs::status(path, ec).permissions();
+    if (ec) return false;
+    return (perms & fs::perms::owner_write) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
+}
+
 std::optional<fs::path> findFileIgnoringCase(const fs::path& path) {
     if (isRegularFile(path)) return path;
     const fs::path folder = folderHolding(path);

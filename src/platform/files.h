@@ -16,6 +16,9 @@ namespace fs = std::filesystem;
 
 bool isRegularFile(const fs::path& path);
 
+// No write permission for its owner, or none for this process.
+bool isWriteProtected(const fs::path& path);
+
 // Writes all of `bytes` to `fd`, going on after interrupted writes. False
 // with errno set when a write fails.
 bool writeAll(int fd, std::string_view bytes);

@@ -10,6 +10,7 @@ namespace {
 
 std::optional<fs::path> findAltFile(const LexiconLookupRequest& request,
                                     const std::string& supplement) {
+    if (request.findAltFile) return request.findAltFile(supplement, request.letter);
     return findLetterFile(request.folder, supplement, request.letter, LetterKind::Alt);
 }
 
@@ -29,20 +30,23 @@ LexiconLookupOutcome lookUpInLexicons(const LexiconLookupRequest& request, AltTa
     std::optional<fs::path> altFile = findAltFile(request, supplement);
     for (;;) {
         outcome.altFileName = pathOrName(altFile, request, supplement, LetterKind::Alt);
-        outcome.comFileName =
-            pathOrName(findLetterFile(request.folder, supplement, request.letter, LetterKind::Com),
-                       request, supplement, LetterKind::Com);
+        if (request.withComments) {
+            outcome.comFileName = pathOrName(
+                findLetterFile(request.folder, supplement, request.letter, LetterKind::Com),
+                request, supplement, LetterKind::Com);
+        }
         const bool mainPass = supplement.empty();
         // The next supplementary lexicon is searched only while its letter file exists.
         const std::string next = mainPass ? std::string("a") : std::string(1, supplement[0] + 1);
         std::optional<fs::path> nextAltFile;
         if (supplement != "z" && altFile) nextAltFile = findAltFile(request, next);
 
-        const ScanOutcome scan = scanAltFile({.word = request.word,
-                                              .altFile = outcome.altFileName,
-                                              .altBase = altBase,
-                                              .rank = request.rank},
-                                             table);
+        const ScanRequest scanRequest{.word = request.word,
+                                      .altFile = outcome.altFileName,
+                                      .altBase = altBase,
+                                      .rank = request.rank};
+        const ScanOutcome scan =
+            request.scan ? request.scan(scanRequest, table) : scanAltFile(scanRequest, table);
         ++outcome.lexiconsScanned;
         outcome.phraseFollows = scan.phraseFollows;
         if (mainPass) {
@@ -51,7 +55,9 @@ LexiconLookupOutcome lookUpInLexicons(const LexiconLookupRequest& request, AltTa
         }
         if (scan.fileFound) outcome.shownLines = altBase + table.LastEntryCount;
 
-        const CommentOutcome comments = collectComments(outcome.comFileName, table.slot(1));
+        const CommentOutcome comments = request.withComments
+                                            ? collectComments(outcome.comFileName, table.slot(1))
+                                            : CommentOutcome{};
         outcome.comments.insert(outcome.comments.end(), comments.lines.begin(),
                                 comments.lines.end());
         outcome.hasComments = !comments.lines.empty();

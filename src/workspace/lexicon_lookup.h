@@ -1,9 +1,13 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "lexicon/alt_table.h"
+#include "lexicon/headword_scan.h"
 #include "lexicon/letters.h"
 
 // One lookup of a word in a lexicon folder and its supplementary lexicons.
@@ -14,6 +18,14 @@ struct LexiconLookupRequest {
     std::string word;    // InOrd, not empty
     char letter = 0;     // LookupInitial: the folded initial letter of the word
     const CollationRank* rank = nullptr;
+    // Scans one alt file; scanAltFile when empty. Runs of many lookups give
+    // one that keeps the files in memory.
+    std::function<ScanOutcome(const ScanRequest&, AltTable&)> scan{};
+    // Finds the alt file of the letter in the folder + supplement letter;
+    // findLetterFile when empty.
+    std::function<std::optional<std::filesystem::path>(const std::string& supplement, char letter)>
+        findAltFile{};
+    bool withComments = true;  // finds and reads the com files
 };
 
 struct LexiconLookupOutcome {

@@ -16,5 +16,10 @@ int runChange(const Arguments& args);
 int runMedia(const Arguments& args);
 // add, difference and not-in-main
 int runLexiconMerge(const std::string& command, const Arguments& args);
+int runCheckText(const Arguments& args);
+int runCount(const Arguments& args);
+int runNewWords(const Arguments& args);
+int runClearMarks(const Arguments& args);
+int runComment(const Arguments& args);
 
 }  // namespace vernik::lex

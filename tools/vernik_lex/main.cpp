@@ -43,6 +43,19 @@ constexpr std::string_view kUsage =
     "      has; not-in-main keeps only what SECOND has and MAIN lacks. Comments\n"
     "      are merged alike. Messages about missing letter files go to standard\n"
     "      error; a file error ends the run with status 1\n"
+    "  check-text TEXTFILE LEXICON\n"
+    "      print the words of TEXTFILE that the lexicon folder LEXICON lacks as\n"
+    "      headwords, one a line (a UTF-8 file is converted to Windows-1252)\n"
+    "  count LEXICON\n"
+    "      print the headword and alternative lines of each letter file and the sum\n"
+    "  new-words LEXICON\n"
+    "      print the headwords whose lookup shows an alternative marked as new\n"
+    "  clear-marks FOLDER [--also-comments | --only-comments]\n"
+    "      remove the new-word marks from the alt files (and/or com files) of\n"
+    "      FOLDER, keeping each file's previous version as its .bak backup\n"
+    "  comment FOLDER WORD [LINE]...\n"
+    "      look WORD up in FOLDER and store the LINEs (up to the first empty one)\n"
+    "      as its comments: added as a block, or replacing the comments it has\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -69,6 +82,11 @@ int main(int argc, char** argv) {
     if (command == "media") return vernik::lex::runMedia(args);
     if (command == "add" || command == "difference" || command == "not-in-main")
         return vernik::lex::runLexiconMerge(command, args);
+    if (command == "check-text") return vernik::lex::runCheckText(args);
+    if (command == "count") return vernik::lex::runCount(args);
+    if (command == "new-words") return vernik::lex::runNewWords(args);
+    if (command == "clear-marks") return vernik::lex::runClearMarks(args);
+    if (command == "comment") return vernik::lex::runComment(args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;
