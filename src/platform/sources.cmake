@@ -19,6 +19,7 @@ list(APPEND VERNIK_UI_SOURCES
 )
 list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rtf_code_pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/code_page_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rtf_writer.cpp
 )

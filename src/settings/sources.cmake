@@ -14,3 +14,8 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/settings_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
 )
+list(APPEND VERNIK_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/char_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/charset_names.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/special_alphabet.cpp
+)
