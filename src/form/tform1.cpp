@@ -27,6 +27,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createSettingsPanels(client);
     createTextAreaPanel(client);
     createMediaControls(client);
+    createFontControls(Fonts, client);
 
     createFileMenu();
     createEditMenu();

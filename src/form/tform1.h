@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include "form/font_controls.h"
+
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -258,6 +260,9 @@ class TForm1 : public QMainWindow {
     QLabel* LabelPW6 = nullptr;
     QPushButton* ButtonPW1 = nullptr;  // "OK"
     QPushButton* ButtonPW2 = nullptr;  // "Avbryt"
+
+    // Fonts, the character table, special alphabets, keyboard shift, moving ÅÄÖ.
+    FontControls Fonts;
 
   private:
     void createAlternativeFrame(QWidget* client);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The character a box shows for each byte it holds. Every byte has exactly
 // one character, so the bytes come back unchanged from what is shown.

@@ -79,8 +79,7 @@ unsigned char convertKey(unsigned char key, const ByteTable& table, int shift) {
     return table[static_cast<std::size_t>(code)];
 }
 
-KeyPreviewResult previewKey(unsigned char key, const KeyPreviewContext& context,
-                            FontState& fonts) {
+KeyPreviewResult previewKey(unsigned char key, const KeyPreviewContext& context, FontState& fonts) {
     KeyPreviewResult result{.key = key};
     if (conversionOn(context, fonts)) {
         if (isShiftedKey(key))
@@ -116,7 +115,8 @@ std::array<std::string, 7> keyboardMapTexts(const ByteTable& table, int shift) {
     std::array<std::string, 7> texts;
     for (std::size_t row = 0; row < kKeyboardMapKeys.size(); ++row) {
         for (const char key : kKeyboardMapKeys[row]) {
-            texts[row] += static_cast<char>(convertKey(static_cast<unsigned char>(key), table, shift));
+            texts[row] +=
+                static_cast<char>(convertKey(static_cast<unsigned char>(key), table, shift));
             texts[row] += ' ';
         }
     }

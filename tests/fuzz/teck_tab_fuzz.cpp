@@ -42,7 +42,8 @@ bool hasStartMark(std::string_view bytes) {
         if (bytes.substr(start, end - start).substr(0, vernik::kCharTableLineLength) == "Kodtext")
             return true;
         if (end == bytes.size()) break;
-        start = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
+        start =
+            end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
     }
     return false;
 }

@@ -31,10 +31,10 @@ TEST(CodePageTable, CharsetsShowTheirLettersAndEveryByteComesBack) {
         char32_t shown;
     };
     const Case cases[] = {
-        {0, 1252, 0xC4, U'Ä'},     {1, 1252, 0x80, U'€'},     {204, 1251, 0xC0, U'А'},
-        {161, 1253, 0xE1, U'α'},   {162, 1254, 0xD0, U'Ğ'},   {238, 1250, 0x8A, U'Š'},
-        {186, 1257, 0xC0, U'Ą'},   {177, 1255, 0xE0, U'א'},   {178, 1256, 0xC7, U'ا'},
-        {222, 874, 0xA1, U'ก'},    {163, 1258, 0xD0, U'Đ'},   {2, kSymbolCodePage, 'a', 0xF061},
+        {0, 1252, 0xC4, U'Ä'},   {1, 1252, 0x80, U'€'},   {204, 1251, 0xC0, U'А'},
+        {161, 1253, 0xE1, U'α'}, {162, 1254, 0xD0, U'Ğ'}, {238, 1250, 0x8A, U'Š'},
+        {186, 1257, 0xC0, U'Ą'}, {177, 1255, 0xE0, U'א'}, {178, 1256, 0xC7, U'ا'},
+        {222, 874, 0xA1, U'ก'},  {163, 1258, 0xD0, U'Đ'}, {2, kSymbolCodePage, 'a', 0xF061},
         {77, 1252, 0xE9, U'é'},
     };
     for (const Case& c : cases) {
@@ -46,7 +46,9 @@ TEST(CodePageTable, CharsetsShowTheirLettersAndEveryByteComesBack) {
     for (const int charset : {128, 129, 134, 136})
         EXPECT_TRUE(isDoubleByteCodePage(codePageOfFontCharset(charset))) << charset;
     // A character no byte shows is dropped.
-    EXPECT_EQ(CodePageTable::forCodePage(1251).bytes("a\xC3\xA9" "b"), "ab");
+    EXPECT_EQ(CodePageTable::forCodePage(1251).bytes("a\xC3\xA9"
+                                                     "b"),
+              "ab");
 }
 
 TEST(CodePageTable, OwnFontsAreTheirCodePageWithTheSwedishLettersMoved) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/decimal_number.h"
 #include "settings/charset_names.h"
+#include "settings/font_print_scale.h"
 #include "test_folder.h"
 
 namespace vernik {
@@ -26,8 +28,14 @@ bool isIdentity(const ByteTable& table) {
 
 TEST(CharsetNames, NumbersNamesAndFontNames) {
     const std::pair<const char*, int> boxes[] = {
-        {"204", 204},   {"RUSSIAN_CHARSET", 204}, {"russian_charset", 0}, {"GREEK_CHARSET", 161},
-        {"OEM_CHARSET", 255}, {"300", 0},          {"", 0},               {" 2 ", 2},
+        {"204", 204},
+        {"RUSSIAN_CHARSET", 204},
+        {"russian_charset", 0},
+        {"GREEK_CHARSET", 161},
+        {"OEM_CHARSET", 255},
+        {"300", 0},
+        {"", 0},
+        {" 2 ", 2},
     };
     for (const auto& [text, charset] : boxes) EXPECT_EQ(charsetFromBoxText(text), charset) << text;
 
@@ -44,17 +52,23 @@ TEST(CharsetNames, NumbersNamesAndFontNames) {
     EXPECT_FALSE(isRightToLeftFontName("VernikCyr1"));
 }
 
+TEST(FontPrintScale, ProposedScaleAndPageLength) {
+    EXPECT_EQ(formatDecimalComma(proposedPrintScale(96)), "6,4992");
+    EXPECT_EQ(printedLinesPerPage(6000, 100, 6.5, 16, 1.0), 51);  // (6000 - 650) / 104
+    EXPECT_EQ(printedLinesPerPage(6000, 100, 6.5, 0, 1.0), std::nullopt);
+    EXPECT_EQ(printedLinesPerPage(6000, 100, 0.01, 16, 1.0), std::nullopt);  // a line rounds to 0
+}
+
 TEST(CharTable, ShiftLines) {
     struct Case {
         const char* line9;
         int foreign65, foreign127, own65;
     };
     const Case cases[] = {
-        {"064 000", 129, 191, 65},
-        {"200 200", 65, 127, 65},    // 65 + 200 passes 255: nothing moves
-        {"128 064", 193, 255, 129},  // 127 + 128 = 255 is still a byte
-        {"129 064", 194, 127, 129},  // 127 + 129 passes 255
-        {"0x4 064", 65, 127, 129},   // a field that is not all digits is absent
+        {"064 000", 129, 191, 65},  {"200 200", 65, 127, 65},  // 65 + 200 passes 255: nothing moves
+        {"128 064", 193, 255, 129},                            // 127 + 128 = 255 is still a byte
+        {"129 064", 194, 127, 129},                            // 127 + 129 passes 255
+        {"0x4 064", 65, 127, 129},  // a field that is not all digits is absent
         {"06", 65, 127, 65},
     };
     for (const Case& c : cases) {
@@ -111,8 +125,8 @@ TEST(CharTable, FontLineAndAlphabetSwitch) {
 TEST(CharTable, UnusableFilesLeaveIdentity) {
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131) & 0xFF);
-    const std::string longLines = "Kodtext\n" + std::string(1 << 20, '9') + "\n" +
-                                  std::string(1 << 20, '7');
+    const std::string longLines =
+        "Kodtext\n" + std::string(1 << 20, '9') + "\n" + std::string(1 << 20, '7');
     const std::string noMark = "Kod text\n1\n2\n3\n4\n5\n2\nArial\n064 064\nBak1\n";
     for (const std::string& bytes : {binary, noMark, std::string()}) {
         const CharTable table = readCharTable(bytes);

@@ -52,7 +52,7 @@ TEST(SpecialAlphabet, ShiftAndTableEdges) {
     EXPECT_EQ(convertKey('A', identity, 127), 192);  // Cyrillic А in code page 1251
     EXPECT_EQ(convertKey('1', identity, 128), 177);
     EXPECT_EQ(convertKey('z', identity, 133), 255);
-    EXPECT_EQ(convertKey('z', identity, 134), 'z');  // 122 + 134 passes 255: unconverted
+    EXPECT_EQ(convertKey('z', identity, 134), 'z');   // 122 + 134 passes 255: unconverted
     EXPECT_EQ(convertKey(0xF6, identity, 127), 255);  // ö looked up at its pre-mapped place
     EXPECT_EQ(convertKey('>', identity, 127), 220);
     EXPECT_EQ(convertKey(0xE9, identity, 127), 0xE9);
@@ -102,11 +102,13 @@ TEST(SpecialAlphabet, MovingAaoThereAndBack) {
     const std::string text = "\xC5\xC4\xD6\xE5\xE4\xF6 abc \xA4\xB6";
     std::string there;
     for (const char c : text)
-        there += static_cast<char>(movedAao(static_cast<unsigned char>(c), AaoDirection::ToOwnFontPlaces));
+        there += static_cast<char>(
+            movedAao(static_cast<unsigned char>(c), AaoDirection::ToOwnFontPlaces));
     EXPECT_EQ(there, "\xA5\xA4\xA6\xB5\xB4\xB6 abc \xA4\xB6");
     std::string back;
     for (const char c : there)
-        back += static_cast<char>(movedAao(static_cast<unsigned char>(c), AaoDirection::ToStandardPlaces));
+        back += static_cast<char>(
+            movedAao(static_cast<unsigned char>(c), AaoDirection::ToStandardPlaces));
     // Characters already at the own places before the first move move back too.
     EXPECT_EQ(back, "\xC5\xC4\xD6\xE5\xE4\xF6 abc \xC4\xF6");
 }
