@@ -15,14 +15,14 @@ namespace vernik {
 struct FontControls {
     // The font panel, menu Options "Font".
     QFrame* PanelFont = nullptr;
-    QLabel* LabelPF1 = nullptr;      // "Ändring av font gäller"
-    QLabel* LabelPF2 = nullptr;      // "hela texten"
-    QLineEdit* EditPF1 = nullptr;    // name
-    QLineEdit* EditPF2 = nullptr;    // size
-    QLineEdit* EditPF3 = nullptr;    // colour number
-    QLineEdit* EditPF4 = nullptr;    // style text
-    QLineEdit* EditPF5 = nullptr;    // character set
-    QLabel* LabelPF5 = nullptr;      // "Charset"
+    QLabel* LabelPF1 = nullptr;        // "Ändring av font gäller"
+    QLabel* LabelPF2 = nullptr;        // "hela texten"
+    QLineEdit* EditPF1 = nullptr;      // name
+    QLineEdit* EditPF2 = nullptr;      // size
+    QLineEdit* EditPF3 = nullptr;      // colour number
+    QLineEdit* EditPF4 = nullptr;      // style text
+    QLineEdit* EditPF5 = nullptr;      // character set
+    QLabel* LabelPF5 = nullptr;        // "Charset"
     QPushButton* ButtonPF1 = nullptr;  // "Ny Font"
     QPushButton* ButtonPF2 = nullptr;  // "O K "
     QPushButton* ButtonPF3 = nullptr;  // "Avbryt"

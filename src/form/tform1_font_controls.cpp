@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "form/font_controls.h"
+#include "platform/qt_text.h"
 #include "platform/widget_look.h"
 #include "settings/special_alphabet.h"
-#include "platform/qt_text.h"
 
 namespace vernik {
 namespace {
@@ -32,8 +32,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
     return made;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text,
-                    const QRect& place) {
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
     return placed(new QPushButton(text, parent), name, place);
 }
 
@@ -46,8 +45,8 @@ void createFontPanel(FontControls& c, QWidget* client) {
     QFrame* p = c.PanelFont;
     c.LabelPF1 = label(p, QStringLiteral("LabelPF1"), QStringLiteral("Ändring av font gäller"),
                        QRect(10, 8, 200, 16));
-    c.LabelPF2 = label(p, QStringLiteral("LabelPF2"), QStringLiteral("hela texten"),
-                       QRect(10, 24, 200, 16));
+    c.LabelPF2 =
+        label(p, QStringLiteral("LabelPF2"), QStringLiteral("hela texten"), QRect(10, 24, 200, 16));
     QLineEdit** boxes[] = {&c.EditPF1, &c.EditPF2, &c.EditPF3, &c.EditPF4, &c.EditPF5};
     for (int i = 0; i < 5; ++i) {
         *boxes[i] = box(p, QStringLiteral("EditPF%1").arg(i + 1), QRect(10, 46 + 25 * i, 200, 21));
@@ -97,8 +96,7 @@ void createKeyboardShiftPanel(FontControls& c, QWidget* client) {
     c.PanelBias = panel(client, QStringLiteral("PanelBias"), QRect(560, 30, 240, 84));
     const QString captions[] = {QStringLiteral("-64"), QStringLiteral("+/- 0"),
                                 QStringLiteral("+64"), QStringLiteral("+128")};
-    QPushButton** buttons[] = {&c.ButtonPBias1, &c.ButtonPBias2, &c.ButtonPBias3,
-                               &c.ButtonPBias4};
+    QPushButton** buttons[] = {&c.ButtonPBias1, &c.ButtonPBias2, &c.ButtonPBias3, &c.ButtonPBias4};
     for (int i = 0; i < 4; ++i) {
         *buttons[i] = button(c.PanelBias, QStringLiteral("ButtonPBias%1").arg(i + 1), captions[i],
                              QRect(6 + 57 * i, 6, 53, 25));
@@ -120,10 +118,12 @@ void createMoveAaoPanel(FontControls& c, QWidget* client) {
         label(c.PanelKonv, QStringLiteral("LabelPKonv%1").arg(i + 1), lines[i],
               QRect(12, 10 + 18 * i, 420, 16));
     }
-    c.ButtonPKonv1 = button(c.PanelKonv, QStringLiteral("ButtonPKonv1"),
-                            QStringLiteral("Växla till A4,A5,A6,B4,B5,B6"), QRect(12, 100, 200, 25));
-    c.ButtonPKonv2 = button(c.PanelKonv, QStringLiteral("ButtonPKonv2"),
-                            QStringLiteral("Växla till C4,C5,D6,E4,E5,F6"), QRect(222, 100, 200, 25));
+    c.ButtonPKonv1 =
+        button(c.PanelKonv, QStringLiteral("ButtonPKonv1"),
+               QStringLiteral("Växla till A4,A5,A6,B4,B5,B6"), QRect(12, 100, 200, 25));
+    c.ButtonPKonv2 =
+        button(c.PanelKonv, QStringLiteral("ButtonPKonv2"),
+               QStringLiteral("Växla till C4,C5,D6,E4,E5,F6"), QRect(222, 100, 200, 25));
     c.ButtonPKonv3 = button(c.PanelKonv, QStringLiteral("ButtonPKonv3"), QStringLiteral("Avbryt"),
                             QRect(170, 135, 100, 25));
 }

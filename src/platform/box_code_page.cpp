@@ -72,7 +72,8 @@ void reshowDocument(QTextDocument& document, const CodePageTable& from, const Co
             const QTextFragment fragment = it.fragment();
             const QString text = reshown(fragment.text(), from, to);
             if (text != fragment.text())
-                pieces.push_back({fragment.position(), fragment.length(), fragment.charFormat(), text});
+                pieces.push_back(
+                    {fragment.position(), fragment.length(), fragment.charFormat(), text});
         }
     }
     QTextCursor cursor(&document);

@@ -30,9 +30,8 @@ CodePageTable codePageOfFont(const FontSpec& font) {
 void showBoxesInFontCodePage(TForm1& form, const FontSpec& mainFont) {
     const CodePageTable table = codePageOfFont(mainFont);
     for (QWidget* box : std::initializer_list<QWidget*>{
-             form.RichEdit2, form.Edit1, form.Edit2, form.EditPAlt1, form.EditPAlt2,
-             form.EditPAlt3, form.EditPAlt4, form.EditPAlt5, form.EditPAlt6, form.RichEdit3,
-             form.Memo1}) {
+             form.RichEdit2, form.Edit1, form.Edit2, form.EditPAlt1, form.EditPAlt2, form.EditPAlt3,
+             form.EditPAlt4, form.EditPAlt5, form.EditPAlt6, form.RichEdit3, form.Memo1}) {
         setBoxCodePage(*box, table);
     }
 }

@@ -118,8 +118,8 @@ void FontPanel::proposePrintScales() {
     const int pixelsPerInch = form_.RichEdit2->logicalDpiY();
     for (const SettingsEntry entry : {SettingsEntry::ScaleHor, SettingsEntry::ScaleVert}) {
         if (bytesOf(modBox(form_, entry)) == "4") {
-            valueBox(form_, entry).setText(
-                fromBytes(formatDecimalComma(proposedPrintScale(pixelsPerInch))));
+            valueBox(form_, entry)
+                .setText(fromBytes(formatDecimalComma(proposedPrintScale(pixelsPerInch))));
         }
         if (const auto scale = parseDecimalNumberIn(bytesOf(valueBox(form_, entry)), kScaleRange))
             (entry == SettingsEntry::ScaleHor ? ws.ScaleHor : ws.ScaleVert) = *scale;
@@ -154,7 +154,8 @@ void FontPanel::ButtonPF2Click() {
     const std::optional<int> colour = parseWholeNumber(colourText);
     if (!size || !colour) {
         const SettingsEntry entry = size ? SettingsEntry::FontColour : SettingsEntry::FontSize;
-        showInMessageBar(form_, fromBytes(invalidNumberMessage(entry, size ? colourText : sizeText)));
+        showInMessageBar(form_,
+                         fromBytes(invalidNumberMessage(entry, size ? colourText : sizeText)));
         return;
     }
 
@@ -176,6 +177,7 @@ void FontPanel::ButtonPF2Click() {
         {SettingsEntry::FontName, fromBytes(name)},
         {SettingsEntry::FontSize, QString::number(*size)},
         {SettingsEntry::FontColour, QString::number(*colour)},
+        {SettingsEntry::FontStyle, c.EditPF4->text()},
     };
     for (const auto& [entry, text] : written) {
         if (bytesOf(modBox(form_, entry)) == "1") valueBox(form_, entry).setText(text);
@@ -187,7 +189,8 @@ void FontPanel::ButtonPF2Click() {
     c.PanelFont->hide();
     rebuildKeyboardMap(form_, fonts, state_.workspace.CaptureActive);
     setCyrillicShift();
-    if (form_.EditPIni23->text() == QStringLiteral("1")) form_.EditPIni24->setText(c.EditPF5->text());
+    if (form_.EditPIni23->text() == QStringLiteral("1"))
+        form_.EditPIni24->setText(c.EditPF5->text());
     // The boxes show their bytes through the new code page at once; the
     // output box takes the font itself with the next key.
     showBoxesInFontCodePage(form_, fonts.MainFont);

@@ -143,7 +143,7 @@ TEST(CharTable, UnusableFilesLeaveIdentity) {
 TEST(CharTable, FileReaderAgreesWithBytesAndCutsLines) {
     TestFolder folder;
     std::string text = teckTab("2", "VernikGrek1", "127 000", std::string(300, 'B'), {});
-    for (int i = 0; i < 100000; ++i) text += "065 066 067\n";  // many lines, the last one wins
+    for (int i = 0; i < 1000000; ++i) text += "065 066 067\n";  // a million lines; the last wins
     text += "065 070 071";
     const auto file = folder.write("teck.tab", text);
     const std::optional<CharTable> read = readCharTableFile(file);

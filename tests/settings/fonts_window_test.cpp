@@ -8,7 +8,9 @@
 #include <QTextEdit>
 
 #include "platform/box_code_page.h"
+#include "platform/decimal_number.h"
 #include "program_fixture.h"
+#include "settings/settings_form_boxes.h"
 
 namespace vernik {
 namespace {
@@ -18,7 +20,8 @@ class FontsWindowTest : public ProgramFixture {
     void SetUp() override {
         ProgramFixture::SetUp();
         for (const char* lexicon : {"sven", "ensv"})
-            folder.writeLines(std::string(lexicon) + "/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
+            folder.writeLines(std::string(lexicon) + "/Aalt.lex",
+                              {".A", "A", ".a\xFF\xFF\xFF", "F"});
     }
     FontControls& fonts() { return form().Fonts; }
     QString text() { return form().RichEdit2->toPlainText(); }
@@ -65,7 +68,9 @@ TEST_F(FontsWindowTest, ForeignAlphabetInTheOwnCyrillicFontTypesAndSavesCyrillic
     write(QStringLiteral("d"));
     QTest::sendKeyEvent(QTest::Click, form().RichEdit2, Qt::Key_Odiaeresis, QStringLiteral("ö"),
                         Qt::NoModifier);
-    EXPECT_EQ(bytes(), "\xC0\xE1\xE2" "d\xB6");
+    EXPECT_EQ(bytes(),
+              "\xC0\xE1\xE2"
+              "d\xB6");
     EXPECT_EQ(text(), QStringLiteral("Абвdö"));
 }
 
@@ -99,6 +104,16 @@ TEST_F(FontsWindowTest, TheLexiconsCharacterTableIsOfferedAtStartAndJaAppliesIt)
     QTest::mouseClick(fonts().ButtonPF4, Qt::LeftButton);
     EXPECT_EQ(f.ForeignTable, identityByteTable());
     EXPECT_EQ(f.MainFont.name, "VernikGrek1");
+
+    // Choosing a Lexicon1 that holds a teck.tab asks again; "Nej" only closes.
+    QTest::mouseClick(fonts().ButtonPF3, Qt::LeftButton);
+    form().Lex1Val->trigger();
+    form().EditPLex1->setText(QString::fromStdString(path("sven/Aalt.lex")));
+    QTest::mouseClick(form().ButtonPLex2, Qt::LeftButton);
+    EXPECT_TRUE(fonts().PanelTab1->isVisible());
+    QTest::mouseClick(fonts().ButtonPTab2, Qt::LeftButton);
+    EXPECT_FALSE(fonts().PanelTab1->isVisible());
+    EXPECT_EQ(f.ForeignTable, identityByteTable());
 }
 
 TEST_F(FontsWindowTest, FontPanelCharsetsAndBadNumbers) {
@@ -112,6 +127,25 @@ TEST_F(FontsWindowTest, FontPanelCharsetsAndBadNumbers) {
     chooseFont(QStringLiteral("Arial"), QStringLiteral("russian_charset"));
     EXPECT_EQ(state().fonts.MainFont.charset, 0);
     EXPECT_EQ(text(), QStringLiteral("Àé"));
+    // A double-byte set shows a pair of bytes as one character.
+    program->outputBox.clear();
+    program->outputBox.insert("\x82\xA0");
+    chooseFont(QStringLiteral("Arial"), QStringLiteral("128"));
+    EXPECT_EQ(text(), QStringLiteral("あ"));
+    EXPECT_EQ(bytes(), "\x82\xA0");
+    chooseFont(QStringLiteral("Arial"), QStringLiteral("0"));
+
+    // The panel proposes print scales where the settings ask for it.
+    settingsBoxPairs(form())[static_cast<std::size_t>(SettingsEntry::ScaleHor)].mod->setText(
+        QStringLiteral("4"));
+    valueBox(form(), SettingsEntry::PageNumbers).setText(QStringLiteral("4"));
+    form().EditPW4->clear();
+    form().Font1->trigger();
+    EXPECT_EQ(valueBox(form(), SettingsEntry::ScaleHor).text(),
+              QString::fromStdString(formatDecimalComma(form().RichEdit2->logicalDpiY() * 0.0677)));
+    EXPECT_GT(form().EditPW4->text().toInt(), 0);
+    QTest::mouseClick(fonts().ButtonPF3, Qt::LeftButton);  // "Avbryt"
+    EXPECT_FALSE(fonts().PanelFont->isVisible());
 
     const int size = state().fonts.MainFont.size;
     form().Font1->trigger();
