@@ -62,7 +62,8 @@ CodePageTable CodePageTable::forCodePage(int codePage) {
     CodePageTable table;
     table.codePage_ = codePage;
     if (codePage == kSymbolCodePage) {
-        for (int byte = 0x20; byte < 256; ++byte) table.characters_[byte] = kSymbolRange + byte;
+        // A blank stays a blank, so that lines still wrap between words.
+        for (int byte = 0x21; byte < 256; ++byte) table.characters_[byte] = kSymbolRange + byte;
     } else if (isKnownCodePage(codePage)) {
         for (int byte = 0x80; byte < 256; ++byte)
             table.characters_[byte] = codePointOfByte(codePage, static_cast<unsigned char>(byte));

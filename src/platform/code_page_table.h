@@ -11,8 +11,9 @@
 namespace vernik {
 
 // The code pages a font's character set stands for: the Windows code page
-// of the set; the Symbol set shows its bytes in the symbol-font range
-// U+F000 + byte; the four East Asian sets use double-byte code pages.
+// of the set; the Symbol set shows its bytes above the blank in the
+// symbol-font range U+F000 + byte; the four East Asian sets use double-byte
+// code pages.
 inline constexpr int kSymbolCodePage = 42;
 int codePageOfFontCharset(int charset);
 bool isDoubleByteCodePage(int codePage);

@@ -45,6 +45,7 @@ TEST(CodePageTable, CharsetsShowTheirLettersAndEveryByteComesBack) {
     }
     for (const int charset : {128, 129, 134, 136})
         EXPECT_TRUE(isDoubleByteCodePage(codePageOfFontCharset(charset))) << charset;
+    EXPECT_EQ(CodePageTable::forCodePage(kSymbolCodePage).character(' '), U' ');
     // A character no byte shows is dropped.
     EXPECT_EQ(CodePageTable::forCodePage(1251).bytes("a\xC3\xA9"
                                                      "b"),
