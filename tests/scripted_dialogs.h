@@ -50,7 +50,15 @@ class ScriptedDialogs : public vernik::Dialogs {
         return answer;
     }
 
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override {
+        if (fontAnswers.empty()) return std::nullopt;
+        const std::optional<QFont> answer = fontAnswers.front();
+        fontAnswers.pop_front();
+        return answer;
+    }
+
     std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<QString> messages;
     std::deque<std::optional<vernik::PageRange>> printAnswers;

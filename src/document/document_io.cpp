@@ -2,7 +2,7 @@
 
 #include <QTextEdit>
 
-#include "platform/qt_text.h"
+#include "platform/box_code_page.h"
 #include "platform/rich_text_file.h"
 
 namespace vernik {
@@ -41,14 +41,15 @@ bool loadDocument(QTextEdit& box, const std::string& path, TextMode mode) {
     if (mode == TextMode::Rich && holdsRichText(*bytes)) {
         loadRichText(*box.document(), *bytes);
     } else {
-        box.setPlainText(fromBytes(withLfLineEnds(*bytes)));
+        box.setPlainText(boxText(box, withLfLineEnds(*bytes)));
     }
     return true;
 }
 
 WriteResult saveDocument(const QTextEdit& box, const std::string& path, TextMode mode) {
-    const std::string bytes = mode == TextMode::Rich ? saveRichText(*box.document())
-                                                     : withCrLfLineEnds(toBytes(box.toPlainText()));
+    const std::string bytes = mode == TextMode::Rich
+                                  ? saveRichText(*box.document())
+                                  : withCrLfLineEnds(boxBytes(box, box.toPlainText()));
     return writeFileReplacing(path, bytes);
 }
 

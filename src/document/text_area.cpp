@@ -11,6 +11,7 @@
 
 #include "form/shared_state.h"
 #include "form/tform1.h"
+#include "platform/box_code_page.h"
 #include "platform/decimal_number.h"
 #include "platform/output_box.h"
 #include "platform/printer.h"
@@ -227,7 +228,7 @@ void TextArea::print(const TextAreaValues& area, int linesPerPage, int lineCount
         job.setFont(form_.RichEdit2->font());
         job.clearPage();
         for (int line = sheet.first; line < sheet.end; ++line) {
-            const QString text = fromBytes(outputBox_.displayLine(line));
+            const QString text = boxText(outputBox_.edit(), outputBox_.displayLine(line));
             const PrintPoint at =
                 linePosition(line - sheet.first + 1, job.textHeight(text), area, factors);
             job.drawText(at.x, at.y, text);

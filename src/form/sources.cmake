@@ -10,6 +10,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tform1_batch_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_menus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_lexicon_tool_panels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_font_controls.cpp
 )
 # The start text and the other texts the program carries.
 qt_add_resources(VERNIK_UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../../data/vernik.qrc)

@@ -29,6 +29,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createMediaControls(client);
     createBatchPanel(client);
     createLexiconToolPanels(client);
+    createFontControls(Fonts, client);
 
     createFileMenu();
     createEditMenu();

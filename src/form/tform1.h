@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include "form/font_controls.h"
+
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -298,6 +300,8 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPNyord3 = nullptr;  // "KÖR"
     QCheckBox* CheckBoxPNyord1 = nullptr;  // "Även kommentarer"
     QCheckBox* CheckBoxPNyord2 = nullptr;  // "Enbart kommentarer"
+    // Fonts, the character table, special alphabets, keyboard shift, moving ÅÄÖ.
+    FontControls Fonts;
 
   private:
     void createLexiconToolPanels(QWidget* client);

@@ -19,6 +19,8 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
     settingsStore.setDocumentOpener([this](const std::string& path, bool richText) {
         return documentFiles.openStartDocument(path, richText);
     });
+    settingsStore.setCharacterTableOffer([this] { fontPanel.offerCharacterTable(); });
+    lexiconChoice.setCharacterTableOffer([this] { fontPanel.offerCharacterTable(); });
     for (QLineEdit* box : form.findChildren<QLineEdit*>()) selectAllOnFocus(*box);
     // Without the catalogue the standard dialogs speak the platform's language.
     static const bool translated = installSwedishQtTranslations(qtTranslationsFolder());

@@ -15,8 +15,10 @@
 #include "media/media_display.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
+#include "settings/font_panel.h"
 #include "settings/settings_panels.h"
 #include "settings/settings_store.h"
+#include "settings/special_alphabet_keys.h"
 #include "workspace/lexicon_choice.h"
 #include "workspace/lookup_driver.h"
 #include "workspace/output_box_writing.h"
@@ -49,6 +51,8 @@ class Program {
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
     DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
     TextArea textArea{form, state, *dialogs, outputBox};
+    FontPanel fontPanel{form, state, *dialogs};
+    SpecialAlphabetKeys specialAlphabetKeys{form, state, outputBox};
 };
 
 }  // namespace vernik

@@ -8,6 +8,7 @@
 #include "form/shared_state.h"
 #include "form/tform1.h"
 #include "maintenance/lexicon_change.h"
+#include "platform/box_code_page.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
 
@@ -64,9 +65,9 @@ void ChangeMode::Edit1DblClick() {
     auto& ws = state_.workspace;
     auto& maintenance = state_.maintenance;
     maintenance.ChangeMode = false;
-    const std::string alt1 = toBytes(form_.EditPAlt1->text());
-    const std::string alt2 = toBytes(form_.EditPAlt2->text());
-    const std::string alt3 = toBytes(form_.EditPAlt3->text());
+    const std::string alt1 = boxBytes(*form_.EditPAlt1, form_.EditPAlt1->text());
+    const std::string alt2 = boxBytes(*form_.EditPAlt2, form_.EditPAlt2->text());
+    const std::string alt3 = boxBytes(*form_.EditPAlt3, form_.EditPAlt3->text());
     const ChangeResult result =
         commitLetterFileChange(ws.AltFileName, {.word = ws.InOrd,
                                                 .alt1 = alt1,
@@ -91,10 +92,10 @@ void ChangeMode::showOutcome(const ChangeResult& result) {
 
     const RewriteResult& rewrite = result.rewrite;
     form_.Edit2->resize(kHeadwordBoxWidth, form_.Edit2->height());
-    if (rewrite.headwordBox) form_.Edit2->setText(fromBytes(*rewrite.headwordBox));
-    form_.EditPAlt1->setText(fromBytes(rewrite.alt1));
-    form_.EditPAlt2->setText(fromBytes(rewrite.alt2));
-    form_.EditPAlt3->setText(fromBytes(rewrite.alt3));
+    if (rewrite.headwordBox) form_.Edit2->setText(boxText(*form_.Edit2, *rewrite.headwordBox));
+    form_.EditPAlt1->setText(boxText(*form_.EditPAlt1, rewrite.alt1));
+    form_.EditPAlt2->setText(boxText(*form_.EditPAlt2, rewrite.alt2));
+    form_.EditPAlt3->setText(boxText(*form_.EditPAlt3, rewrite.alt3));
     if (rewrite.outcome == RewriteOutcome::ExistingHeadword) {
         for (QLineEdit* box :
              {form_.EditPAlt2, form_.EditPAlt3, form_.EditPAlt5, form_.EditPAlt6}) {

@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -40,6 +41,13 @@ std::optional<PageRange> PlatformDialogs::printDialog(QWidget* parent, QPrinter&
     if (dialog.printRange() == QAbstractPrintDialog::PageRange && dialog.fromPage() > 0)
         return PageRange{dialog.fromPage(), std::max(dialog.toPage(), dialog.fromPage())};
     return PageRange{1, pageCount};
+}
+
+std::optional<QFont> PlatformDialogs::chooseFont(QWidget* parent, const QFont& initial) {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, initial, parent);
+    if (!chosen) return std::nullopt;
+    return font;
 }
 
 }  // namespace vernik

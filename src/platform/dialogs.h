@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -38,6 +39,12 @@ class Dialogs {
     // pages" is 1 to `pageCount`), or nothing when it was cancelled.
     virtual std::optional<PageRange> printDialog(QWidget* parent, QPrinter& printer, int pageCount,
                                                  int maxPage) = 0;
+
+    // The font chosen in the font dialog, starting from `initial`, or
+    // nothing when it was cancelled (or there is no such dialog).
+    virtual std::optional<QFont> chooseFont(QWidget* /*parent*/, const QFont& /*initial*/) {
+        return std::nullopt;
+    }
 };
 
 // The platform's own dialogs.
@@ -50,6 +57,7 @@ class PlatformDialogs : public Dialogs {
     void message(QWidget* parent, const QString& text) override;
     std::optional<PageRange> printDialog(QWidget* parent, QPrinter& printer, int pageCount,
                                          int maxPage) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
 };
 
 }  // namespace vernik

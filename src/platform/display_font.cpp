@@ -14,6 +14,8 @@ struct FamilyMapping {
     QFont::StyleHint hint;
 };
 
+constexpr std::size_t kLongestFontName = 255;
+
 constexpr std::array<FamilyMapping, 10> kMappings = {{
     {"MS San Serif", QFont::SansSerif},
     {"MS Sans Serif", QFont::SansSerif},
@@ -43,7 +45,11 @@ QString familyForHint(QFont::StyleHint hint) {
 QFont displayFont(const FontSpec& spec, int pointSize) {
     QFont font;
     font.setStyleHint(QFont::SansSerif);
-    font.setFamily(fromBytes(spec.name));
+    // A font name is a short text.
+    font.setFamily(fromBytes(std::string_view(spec.name).substr(0, kLongestFontName)));
+    // The program's own fonts are code-page tables drawn with a font that
+    // holds their alphabets.
+    if (spec.name.starts_with("Vernik")) font.setFamily(QStringLiteral("DejaVu Sans"));
     for (const FamilyMapping& mapping : kMappings) {
         if (spec.name == mapping.storedName) {
             font.setStyleHint(mapping.hint);

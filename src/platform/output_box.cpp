@@ -9,20 +9,23 @@
 #include <QTextLayout>
 #include <algorithm>
 
-#include "platform/qt_text.h"
+#include "platform/box_code_page.h"
+#include "platform/cp1252.h"
 
 namespace vernik {
 namespace {
 
-// The byte a key event types, or nothing for keys that type no character
-// (arrows, Enter, Backspace, shortcuts) or whose character code page 1252 lacks.
-std::optional<char> typedByte(const QKeyEvent& key) {
+// The byte a key event types: the byte the box shows as its character, else
+// the keyboard's own Windows-1252 byte; nothing for keys that type no
+// character (arrows, Enter, Backspace, shortcuts) or one neither has.
+std::optional<char> typedByte(const QWidget& box, const QKeyEvent& key) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
     const QString text = key.text();
     if (text.size() != 1 || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F) return {};
-    const std::string bytes = toBytes(text);
-    if (bytes.size() != 1) return {};
-    return bytes[0];
+    if (const auto byte = boxCodePage(box).byteOf(text.at(0).unicode()))
+        return static_cast<char>(*byte);
+    if (const auto byte = cp1252OfCodePoint(text.at(0).unicode())) return static_cast<char>(*byte);
+    return {};
 }
 
 }  // namespace
@@ -66,7 +69,7 @@ void OutputBox::resendThenTakeBlank(QObject& viewport, QEvent& event) {
 }
 
 bool OutputBox::keyPress(QKeyEvent& key) {
-    const auto byte = typedByte(key);
+    const auto byte = typedByte(edit_, key);
     if (!byte) return false;
     if (preview_) preview_(*byte);
     if (!hook_) return false;
@@ -75,7 +78,7 @@ bool OutputBox::keyPress(QKeyEvent& key) {
 }
 
 std::string OutputBox::text() const {
-    return toBytes(edit_.toPlainText());
+    return boxBytes(edit_, edit_.toPlainText());
 }
 
 int OutputBox::length() const {
@@ -110,12 +113,13 @@ int OutputBox::selectionLength() const {
 
 std::string OutputBox::selectedText() const {
     // Paragraph ends inside a selection read as line ends.
-    return toBytes(edit_.textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+    return boxBytes(edit_,
+                    edit_.textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
 }
 
 char OutputBox::characterAt(int position) const {
     if (position < 0 || position >= length()) return '\0';
-    const std::string byte = toBytes(QString(edit_.document()->characterAt(position)));
+    const std::string byte = boxBytes(edit_, QString(edit_.document()->characterAt(position)));
     return byte.size() == 1 ? byte[0] : '\0';
 }
 
@@ -127,14 +131,14 @@ void OutputBox::deleteSelection() {
 
 void OutputBox::insert(std::string_view bytes) {
     QTextCursor cursor = edit_.textCursor();
-    cursor.insertText(fromBytes(bytes));
+    cursor.insertText(boxText(edit_, bytes));
     edit_.setTextCursor(cursor);
 }
 
 void OutputBox::appendToEnd(std::string_view bytes) {
     QTextCursor cursor = edit_.textCursor();
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(fromBytes(bytes));
+    cursor.insertText(boxText(edit_, bytes));
     edit_.setTextCursor(cursor);
 }
 
@@ -175,7 +179,7 @@ std::string OutputBox::displayLine(int index) const {
         }
         if (block.layout()->lineCount() == 0) return {};
         const QTextLine line = block.layout()->lineAt(index);
-        return toBytes(block.text().mid(line.textStart(), line.textLength()));
+        return boxBytes(edit_, block.text().mid(line.textStart(), line.textLength()));
     }
     return {};
 }

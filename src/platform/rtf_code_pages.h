@@ -15,8 +15,7 @@ namespace vernik {
 // Symbol set keeps its bytes as Windows-1252 characters.
 int codePageOfCharset(int charset, int fallback);
 
-// Whether the byte tables below know the code page: 1250, 1251, 1252, 1253,
-// 1254 and 1257.
+// Whether the byte tables below know the code page: 874 and 1250 to 1258.
 bool isKnownCodePage(int codePage);
 
 // A byte's character in the code page; unknown code pages read as 1252, and

@@ -11,6 +11,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/widget_look.cpp
   ${CMAKE_CURRENT_LIST_DIR}/display_font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/box_code_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/output_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_box_focus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/question_panel.cpp
@@ -19,6 +20,7 @@ list(APPEND VERNIK_UI_SOURCES
 )
 list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rtf_code_pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/code_page_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rtf_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rtf_writer.cpp
 )

@@ -34,6 +34,7 @@ struct FontState {
     bool KeyboardShiftOn = false;
     int KeyboardShift = 0;  // added to every typed key while KeyboardShiftOn
     bool BackwardsWriting = false;
+    char RememberedKey = ' ';  // written for a digit typed after a choice in a special alphabet
     std::string CaptionOwnToSpecial = "Eget Latinskt till Special";
     std::string CaptionOwnFromSpecial = "Eget Special till Latinskt";
     std::string CaptionForeignToSpecial = "Fr\xE4mmande Latinskt till Special";

@@ -9,6 +9,7 @@
 #include "platform/display_font.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
+#include "settings/font_code_page.h"
 #include "settings/font_colour.h"
 #include "settings/lexicon_box_fonts.h"
 #include "settings/settings_form_boxes.h"
@@ -45,7 +46,10 @@ void SettingsStore::applyBoxes() {
     }
     showPrintLayout(decoded);
     openStartDocument(decoded);
-    if (decoded.cyrillicFont) state_.fonts.SpecialShift = 127;
+    if (decoded.cyrillicFont) {
+        state_.fonts.SpecialShift = 127;
+        form_.Fonts.Edit7->setText(QStringLiteral("127"));
+    }
     if (!decoded.startAddress.empty()) showStartAddress(decoded.startAddress);
     problems_.insert(problems_.end(), decoded.problems.begin(), decoded.problems.end());
 }
@@ -74,6 +78,7 @@ void SettingsStore::applyFonts(const DecodedSettings& decoded) {
     setTextColour(*form_.RichEdit2, colourFromNumber(fonts.MainFont.colour));
     // The lexicon boxes keep their own colours.
     giveLexiconBoxesFont(form_, fonts.MainFont);
+    showBoxesInFontCodePage(form_, fonts.MainFont);
 }
 
 void SettingsStore::applyScales(const DecodedSettings& decoded) {

@@ -75,7 +75,7 @@ void SettingsStore::SettingsSearch(bool duringStartUp) {
     const std::string table = ws.Lexicon1Folder + "/teck.tab";
     if (isRegularFile(table)) {
         state_.fonts.CharTableFileName = table;
-        offerCharacterTable();
+        if (tableOffer_) tableOffer_();
     }
 }
 

@@ -44,6 +44,9 @@ class SettingsStore : public QObject {
     using DocumentOpener = std::function<bool(const std::string& path, bool richText)>;
     void setDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
 
+    // Asks whether to run Lexicon1's character table, CharTableFileName.
+    void setCharacterTableOffer(std::function<void()> offer) { tableOffer_ = std::move(offer); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -64,12 +67,12 @@ class SettingsStore : public QObject {
     // nothing until its subsystem provides the real work.
     void copyBytesPerLineToByteListing(const std::string& /*value*/) {}
     void showStartAddress(const std::string& /*address*/) {}
-    void offerCharacterTable() {}
 
     TForm1& form_;
     SharedState& state_;
     Dialogs& dialogs_;
     DocumentOpener documentOpener_;      // none until the program wires DocumentFiles
+    std::function<void()> tableOffer_;   // none until the program wires the font panel
     std::vector<std::string> problems_;  // messages of the current command
 };
 

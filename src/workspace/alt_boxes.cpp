@@ -5,6 +5,7 @@
 
 #include "form/tform1.h"
 #include "lexicon/letters.h"
+#include "platform/box_code_page.h"
 #include "platform/qt_text.h"
 #include "workspace/alt_paging.h"
 
@@ -15,10 +16,9 @@ void showAltWindow(TForm1& form, const AltWindow& window) {
     QLineEdit* overlays[] = {form.EditPAlt4, form.EditPAlt5, form.EditPAlt6};
     for (int i = 0; i < 3; ++i) {
         const std::string& line = window.boxes[i];
-        const QString text = fromBytes(line);
-        boxes[i]->setText(text);
+        boxes[i]->setText(boxText(*boxes[i], line));
         boxes[i]->setVisible(window.visible[i]);
-        overlays[i]->setText(text);
+        overlays[i]->setText(boxText(*overlays[i], line));
         overlays[i]->setVisible(window.visible[i] && !line.empty() && line[0] == kNewWordMark);
     }
     form.LabelPAlt1->setVisible(window.showBack);

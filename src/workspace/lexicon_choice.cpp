@@ -90,7 +90,11 @@ void LexiconChoice::ButtonPLex3Click() {
 
 // The kind of the new Lexicon1 and the colour of its label.
 void LexiconChoice::applyLexicon1Settings() {
-    // The character table of a lexicon (teck.tab) opens here once fonts are built.
+    const std::string table = state_.workspace.Lexicon1Folder + "/teck.tab";
+    if (tableOffer_ && isRegularFile(table)) {
+        state_.fonts.CharTableFileName = table;
+        tableOffer_();
+    }
     showLexicon1Kind(form_, state_.workspace);
     // The start-values panel keeps the choice, for the settings file.
     form_.EditPIni2->setText(QString::fromStdString(state_.workspace.Lexicon1Setting));

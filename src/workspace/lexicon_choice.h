@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <string>
 
 namespace vernik {
@@ -27,6 +28,9 @@ class LexiconChoice : public QObject {
     void ButtonP2Lex3Click();
     void Lex2offClick();
 
+    // Asks whether to run the character table of a new Lexicon1.
+    void setCharacterTableOffer(std::function<void()> offer) { tableOffer_ = std::move(offer); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -38,6 +42,7 @@ class LexiconChoice : public QObject {
     TForm1& form_;
     SharedState& state_;
     Dialogs& dialogs_;
+    std::function<void()> tableOffer_;
 };
 
 }  // namespace vernik

@@ -15,6 +15,7 @@
 #include "lexicon/letters.h"
 #include "media/media_display.h"
 #include "media/media_word.h"
+#include "platform/box_code_page.h"
 #include "platform/display_font.h"
 #include "platform/line_box_focus.h"
 #include "platform/qt_text.h"
@@ -33,10 +34,10 @@ namespace {
 constexpr QRect kCommentBoxPlace(270, 5, 465, 80);
 constexpr QRect kCommentBoxEnlarged(5, 5, 790, 570);
 
-QString joinLines(const std::vector<std::string>& lines) {
+QString joinLines(const QWidget& box, const std::vector<std::string>& lines) {
     QStringList texts;
     texts.reserve(static_cast<int>(lines.size()));
-    for (const auto& line : lines) texts << fromBytes(line);
+    for (const auto& line : lines) texts << boxText(box, line);
     return texts.join(u'\n');
 }
 
@@ -93,7 +94,7 @@ void LookupDriver::Edit1Change() {
             state_.document.DocumentChanged = false;
         }
         const LookupWord word =
-            analyseLookupWord(toBytes(form_.Edit1->text()),
+            analyseLookupWord(boxBytes(*form_.Edit1, form_.Edit1->text()),
                               {.foreignSpecial = state_.fonts.ForeignSpecial,
                                .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)});
         ws.InOrd = word.word;
@@ -196,7 +197,7 @@ void LookupDriver::showLookup(const LexiconLookupOutcome& outcome) {
             setGround(*form_.PanelAlt1, look::activeCaptionGradient());
         }
         if (ws.ActiveLexiconFolder == ws.Lexicon2Folder) setGround(*form_.PanelAlt1, Qt::blue);
-        form_.Edit2->setText(fromBytes(ws.Alt.slot(1)));
+        form_.Edit2->setText(boxText(*form_.Edit2, ws.Alt.slot(1)));
         showAltWindow(form_, lookupWindow(ws.Alt, outcome.shownLines));
     }
     showComments(outcome.comments, outcome.commentsReplace);
@@ -214,7 +215,7 @@ void LookupDriver::colourHeadwordBox() {
 
 void LookupDriver::showComments(const std::vector<std::string>& lines, bool replace) {
     if (replace) form_.RichEdit3->clear();
-    if (!lines.empty()) form_.RichEdit3->append(joinLines(lines));
+    if (!lines.empty()) form_.RichEdit3->append(joinLines(*form_.RichEdit3, lines));
 }
 
 void LookupDriver::runListSearch() {
@@ -265,7 +266,7 @@ void LookupDriver::Button1Click() {
 
 void LookupDriver::showLexiconView() {
     auto& ws = state_.workspace;
-    const std::string headword = toBytes(form_.Edit2->text());
+    const std::string headword = boxBytes(*form_.Edit2, form_.Edit2->text());
     // The letter as it stands in the headword, upper-cased but not folded.
     const char letter = headword.size() > 1 ? upperCaseAscii(headword[1]) : '\0';
     const auto found = findLetterFile(ws.ActiveLexiconFolder, "", letter, LetterKind::Alt);
@@ -273,7 +274,7 @@ void LookupDriver::showLexiconView() {
         (found ? *found : letterFileName(ws.ActiveLexiconFolder, "", letter, LetterKind::Alt))
             .string();
     if (!found) return;
-    form_.Memo1->setPlainText(joinLines(lexiconViewLines(*found, headword)));
+    form_.Memo1->setPlainText(joinLines(*form_.Memo1, lexiconViewLines(*found, headword)));
     form_.Memo1->show();
     form_.Memo1->raise();
 }

@@ -9,6 +9,7 @@
 
 #include "form/shared_state.h"
 #include "form/tform1.h"
+#include "platform/box_code_page.h"
 #include "platform/display_font.h"
 #include "platform/line_box_focus.h"
 #include "platform/output_box.h"
@@ -60,8 +61,8 @@ bool OutputBoxWriting::eventFilter(QObject* watched, QEvent* event) {
             return true;
         } else if (key->key() == Qt::Key_Backspace) {
             // Taking back a key of the double-comma word takes it from the input box too.
-            if (const auto input = capture_.backspace(toBytes(form_.Edit1->text())))
-                form_.Edit1->setText(fromBytes(*input));
+            if (const auto input = capture_.backspace(boxBytes(*form_.Edit1, form_.Edit1->text())))
+                form_.Edit1->setText(boxText(*form_.Edit1, *input));
         }
     } else if (watched == viewport && type == QEvent::MouseButtonPress) {
         RichEdit2MouseDown();
@@ -111,8 +112,8 @@ WritingView OutputBoxWriting::view() const {
     view.selectionLength = outputBox_.selectionLength();
     view.lastSelected = outputBox_.characterAt(view.selectionStart + view.selectionLength - 1);
     view.beforeCaret = outputBox_.characterAt(view.caret - 1);
-    for (int i = 0; i < 3; ++i) view.boxes[i] = toBytes(box(i + 1)->text());
-    view.input = toBytes(form_.Edit1->text());
+    for (int i = 0; i < 3; ++i) view.boxes[i] = boxBytes(*box(i + 1), box(i + 1)->text());
+    view.input = boxBytes(*form_.Edit1, form_.Edit1->text());
     view.moreShown = moreShown();
     view.backShown = backShown();
     return view;
@@ -133,7 +134,7 @@ void OutputBoxWriting::apply(const WritingEdit& edit) {
     } else if (const auto* range = std::get_if<DeleteRange>(&edit)) {
         deleteRange(range->start, range->length);
     } else if (const auto* input = std::get_if<SetInput>(&edit)) {
-        form_.Edit1->setText(fromBytes(input->text));
+        form_.Edit1->setText(boxText(*form_.Edit1, input->text));
     } else if (const auto* choice = std::get_if<Choice>(&edit)) {
         applyChoice(*choice);
     } else if (const auto* shown = std::get_if<ShowAlternatives>(&edit)) {
@@ -149,7 +150,7 @@ void OutputBoxWriting::apply(const WritingEdit& edit) {
 
 // Writes the chosen alternative and looks it up in the other lexicon.
 void OutputBoxWriting::applyChoice(const Choice& choice) {
-    box(choice.box)->setText(fromBytes(choice.text));
+    box(choice.box)->setText(boxText(*box(choice.box), choice.text));
     if (choice.write == Choice::Write::AppendToEnd) {
         outputBox_.appendToEnd(choice.written);
     } else if (choice.write == Choice::Write::ReplaceRange) {
@@ -157,7 +158,7 @@ void OutputBoxWriting::applyChoice(const Choice& choice) {
         outputBox_.insert(choice.written);
     }
     if (form_.RichEdit2->isVisible()) form_.RichEdit2->setFocus();
-    form_.Edit1->setText(fromBytes(choice.text));
+    form_.Edit1->setText(boxText(*form_.Edit1, choice.text));
     if (state_.fonts.XdvngMode) useScriptFontInOutputBox();
 }
 
@@ -169,7 +170,8 @@ void OutputBoxWriting::deleteRange(int start, int length) {
 // Chooses box `number`: writes it into the text and looks it up in the other lexicon.
 void OutputBoxWriting::EditPAltClick(int number) {
     if (state_.maintenance.ChangeMode) return;
-    applyChoice(capture_.choose(number, toBytes(box(number)->text()), outputBox_.caret()));
+    applyChoice(
+        capture_.choose(number, boxBytes(*box(number), box(number)->text()), outputBox_.caret()));
 }
 
 void OutputBoxWriting::EditPAlt4Click() {

@@ -7,6 +7,7 @@
 
 #include "form/shared_state.h"
 #include "form/tform1.h"
+#include "platform/box_code_page.h"
 #include "platform/decimal_number.h"
 #include "platform/output_box.h"
 #include "platform/qt_text.h"
@@ -44,7 +45,7 @@ void ReadingMode::RichEdit2SelectionChange() {
     ws.ReadingChoiceMade = false;
     // The lookup's word cut keeps blanks, so several words are looked up as a
     // phrase, and drops a blank selected after a single word.
-    form_.Edit1->setText(fromBytes(text));
+    form_.Edit1->setText(boxText(*form_.Edit1, text));
     ws.SelectionLookupOn = lookupOn;
 }
 

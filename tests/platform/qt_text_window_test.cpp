@@ -27,11 +27,16 @@ TEST(DisplayFont, ClassicScreenFontsMapToFamiliesOfTheirKind) {
     EXPECT_EQ(displayFont(FontSpec{.name = "Courier New"}).styleHint(), QFont::Monospace);
     EXPECT_EQ(displayFont(FontSpec{.name = "Times New Roman"}).styleHint(), QFont::Serif);
 
-    // Other names are asked for as stored, at the size requested.
+    // The program's own fonts are drawn with a font that has their alphabets;
+    // other names are asked for as stored (cut to a short text), at the size
+    // requested.
     const QFont own = displayFont(FontSpec{.name = "VernikCyr1", .italic = true}, 9);
-    EXPECT_EQ(own.family(), QStringLiteral("VernikCyr1"));
+    EXPECT_EQ(own.family(), QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(own.pointSize(), 9);
     EXPECT_TRUE(own.italic());
+    EXPECT_EQ(displayFont(FontSpec{.name = "No Such Font"}).family(),
+              QStringLiteral("No Such Font"));
+    EXPECT_EQ(displayFont(FontSpec{.name = std::string(10000, 'F')}).family().size(), 255);
 }
 
 }  // namespace
