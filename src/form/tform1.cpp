@@ -27,6 +27,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createSettingsPanels(client);
     createTextAreaPanel(client);
     createMediaControls(client);
+    createHexPanel(client);
+    createWebPanel(client);
+    createManuals(client);
+    createTitlePageContent();
 
     createFileMenu();
     createEditMenu();

@@ -5,6 +5,7 @@
 
 #include "document/document_files.h"
 #include "document/text_area.h"
+#include "extras/extras_window.h"
 #include "form/shared_state.h"
 #include "form/tform1.h"
 #include "main/start_up.h"
@@ -43,6 +44,7 @@ class Program {
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
     DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
     TextArea textArea{form, state, *dialogs, outputBox};
+    ExtrasWindow extras{form, state, *dialogs};
 };
 
 }  // namespace vernik

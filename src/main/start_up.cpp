@@ -132,6 +132,10 @@ void StartUp::fitOutputBoxToScreen() {
     placeWebPanelOverOutputBox();
 }
 
+void StartUp::placeWebPanelOverOutputBox() {
+    form_.PanelInt->setGeometry(form_.RichEdit2->geometry());
+}
+
 void StartUp::setUpFontsAndTables() {
     setUpMouseWritingFonts();
     MouseWritingState& mouse = state_.media.Mouse;
