@@ -142,6 +142,7 @@ TEST_F(ExtrasWindowTest, TitlePageTurnedOffStaysOffAfterANormalExit) {
     lines.insert(lines.end(), {"4 Default", ".", "slut"});
     folder.writeLines("Vernik.ini", lines);
     systemSettingsFolders = {path("config")};
+    closeTitlePage = false;
 
     start();
     ASSERT_TRUE(form().Panel1->isVisible());
