@@ -53,6 +53,7 @@ QPlainTextEdit* manual(QWidget* parent, const char* name, const char* file, int 
     box->setPlainText(text);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->viewport()->setCursor(Qt::PointingHandCursor);
     QFont font = displayFont(FontSpec{.name = "MS Sans Serif"});
     font.setPixelSize(pixelSize);
@@ -134,15 +135,18 @@ void TForm1::createTitlePageContent() {
          {"Label7",
           QStringLiteral("Programmet för dig som skriver brev, hemsidor, uppsatser, artiklar "
                          "eller något annat"),
-          40, 160, 18}},
-        {&Label8, {"Label8", QStringLiteral("på utrikiska"), 40, 190, 18}},
+          40, 150, 18}},
+        {&Label8, {"Label8", QStringLiteral("på utrikiska"), 40, 205, 18}},
         {&Label9, {"Label9", QStringLiteral("Klicka på START"), 40, 250, 24}},
     };
     for (const auto& [member, text] : texts) {
         const auto& [name, caption, left, top, pixelSize] = text;
-        *member = label(Panel1, name, caption, left, top, 760, pixelSize + 12);
+        *member = label(Panel1, name, caption, left, top, 720, pixelSize + 12);
         setTitleFont(**member, pixelSize);
     }
+    // The long line takes two lines on the designed width.
+    Label7->setWordWrap(true);
+    Label7->resize(Label7->width(), 2 * Label7->height());
     Button3 = button(Panel1, "Button3", QStringLiteral("START"), 40, 300, 140, 40);
     BitBtn1 =
         button(Panel1, "BitBtn1", QStringLiteral("Visa inte denna försättssida i fortsättningen"),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -41,6 +42,26 @@ TEST(HexView, LinesOfSixteenBytesInBothPanes) {
     EXPECT_EQ(middle.hexLines[1].substr(0, 7), "000003 ");
     EXPECT_TRUE(loadHexView(hundred, HexRange{7, 9}).hexLines.empty());
     EXPECT_FALSE(loadHexView(dir / "missing", HexRange{}).ok());
+}
+
+// A sparse file of 3 GiB: only the shown lines are read, with numbers past six digits.
+TEST(HexView, OnlyTheShownRangeOfALargeFileIsRead) {
+    TestFolder dir;
+    const auto file = dir.write("large", "");
+    constexpr std::uint64_t kSize = 3ull << 30;
+    std::filesystem::resize_file(file, kSize);
+    {
+        std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+        out.seekp(static_cast<std::streamoff>(kSize - 1));
+        out.put('X');
+    }
+    const std::uint64_t last = kSize / kHexLineBytes - 1;
+    const HexViewPanes panes = loadHexView(file, HexRange{last - 1, last + 100});
+    ASSERT_TRUE(panes.ok());
+    ASSERT_EQ(panes.hexLines.size(), 2u);
+    std::string expected = std::to_string(last) + " ";
+    for (int i = 0; i < 15; ++i) expected += " 00";
+    EXPECT_EQ(panes.hexLines[1], expected + " 58");
 }
 
 TEST(HexView, LineNumbersWidenPastSixDigits) {
