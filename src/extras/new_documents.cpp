@@ -48,7 +48,9 @@ std::string storedZip(const std::vector<std::pair<std::string_view, std::string_
     constexpr std::uint32_t kDosDate = (1 << 5) | 1;  // 1980-01-01
     std::string archive;
     std::string directory;
-    for (const auto& [name, data] : entries) {
+    for (const auto& entry : entries) {
+        const std::string_view name = entry.first;
+        const std::string_view data = entry.second;
         const auto crc = static_cast<std::uint32_t>(::crc32(
             0, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size())));
         const auto size = static_cast<std::uint32_t>(data.size());
