@@ -41,6 +41,7 @@ class ProgramFixture : public ::testing::Test {
         program->state.settings.SystemSettingsFolders = systemSettingsFolders;
         program->form.show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return program->startUp.hasRun(); }, 5000));
+        if (closeTitlePage) program->extras.titlePage.Panel1Click();
     }
 
     // Types `word` into the input box as a person would.
@@ -58,6 +59,9 @@ class ProgramFixture : public ::testing::Test {
     std::unique_ptr<vernik::Program> program;
     ScriptedDialogs* dialogs = nullptr;
     std::vector<std::string> systemSettingsFolders;
+    // start() clicks the title page away, as a user does first, unless a test
+    // is about the title page itself.
+    bool closeTitlePage = true;
 
   private:
     std::filesystem::path previousFolder_;

@@ -1,4 +1,5 @@
 list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/program_texts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/start_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_controls.cpp
@@ -11,6 +12,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tform1_menus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_lexicon_tool_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_font_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_extras.cpp
 )
 # The start text and the other texts the program carries.
 qt_add_resources(VERNIK_UI_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../../data/vernik.qrc)

@@ -1,23 +1,11 @@
 #include "form/start_text.h"
 
-#include <QFile>
-
-// The resources live in a static library, so they are registered by hand.
-static bool registerProgramResources() {
-    Q_INIT_RESOURCE(vernik);
-    return true;
-}
+#include "form/program_texts.h"
 
 namespace vernik {
 
 QString startText() {
-    static const bool registered = registerProgramResources();
-    (void)registered;
-    QFile file(QStringLiteral(":/vernik/starttext.txt"));
-    if (!file.open(QIODevice::ReadOnly)) return QString();
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    return text;
+    return programText(QStringLiteral("starttext.txt"));
 }
 
 }  // namespace vernik

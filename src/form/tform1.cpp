@@ -30,6 +30,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createBatchPanel(client);
     createLexiconToolPanels(client);
     createFontControls(Fonts, client);
+    createHexPanel(client);
+    createWebPanel(client);
+    createManuals(client);
+    createTitlePageContent();
 
     createFileMenu();
     createEditMenu();

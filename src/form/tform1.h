@@ -15,6 +15,7 @@ class QProgressBar;
 class QPushButton;
 class QTextEdit;
 class QTimer;
+class QWebEngineView;
 
 namespace vernik {
 
@@ -302,6 +303,51 @@ class TForm1 : public QMainWindow {
     QCheckBox* CheckBoxPNyord2 = nullptr;  // "Enbart kommentarer"
     // Fonts, the character table, special alphabets, keyboard shift, moving ÅÄÖ.
     FontControls Fonts;
+    // The hex view of a disk file: the panel and its two panes.
+    QFrame* PanelHack = nullptr;
+    QLabel* LabelPH1 = nullptr;           // "Visar innehållet i diskfilen: "
+    QLabel* LabelPH2 = nullptr;           // the file shown
+    QPushButton* ButtonPH4 = nullptr;     // "Ny Fil"
+    QPushButton* ButtonPH3 = nullptr;     // "Spara som"
+    QPushButton* ButtonPH5 = nullptr;     // "KÖR"
+    QPushButton* ButtonPH2 = nullptr;     // "Ny Font"
+    QPushButton* ButtonPH1 = nullptr;     // "Stäng"
+    QLabel* LabelPH3 = nullptr;           // "Från bytenrx16"
+    QLineEdit* EditPH1 = nullptr;         // first line shown
+    QLabel* LabelPH4 = nullptr;           // "Till bytenrx16"
+    QLineEdit* EditPH2 = nullptr;         // line at which showing stops
+    QPlainTextEdit* MemoHack1 = nullptr;  // hexadecimal pane
+    QPlainTextEdit* MemoHack2 = nullptr;  // character pane
+
+    // The web panel, laid over the output box; its browser is made on first use.
+    QFrame* PanelInt = nullptr;
+    QLabel* Label3 = nullptr;            // "Sök URL:"
+    QLineEdit* EditPInt1 = nullptr;      // the address
+    QPushButton* ButtonPInt1 = nullptr;  // "Sök"
+    QPushButton* ButtonPInt2 = nullptr;  // "Stäng Browser"
+    QWebEngineView* WebBrowser1 = nullptr;
+
+    // The manuals, one box per subject, closed by a click.
+    QPlainTextEdit* Memo4 = nullptr;          // "Om Vernik"
+    QPlainTextEdit* Memo3 = nullptr;          // "Bruksanvisning"
+    QPlainTextEdit* Memo2 = nullptr;          // "Lexikonhantering"
+    QPlainTextEdit* Memo7 = nullptr;          // "Alfabet"
+    QPlainTextEdit* Memo9 = nullptr;          // "Vernik på CD"
+    QPlainTextEdit* Memo5 = nullptr;          // "Om textformatering"
+    QPlainTextEdit* Memo10 = nullptr;         // "Musskrift"
+    QPlainTextEdit* Memo12 = nullptr;         // "Spelled speech"
+    QPlainTextEdit* MemoOrdlista1 = nullptr;  // "Ordlista "
+    QPlainTextEdit* MemoLang = nullptr;       // "Språk"
+    QPlainTextEdit* MemoInt1 = nullptr;       // "Internet"
+
+    // What the title page Panel1 holds.
+    QLabel* Label5 = nullptr;  // "Välkommen till  Vernik"
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;        // "Klicka på START"
+    QPushButton* Button3 = nullptr;  // "START"
+    QPushButton* BitBtn1 = nullptr;  // "Visa inte denna försättssida i fortsättningen"
 
   private:
     void createLexiconToolPanels(QWidget* client);
@@ -315,6 +361,10 @@ class TForm1 : public QMainWindow {
     void createTextAreaPanel(QWidget* client);
     void createMediaControls(QWidget* client);
     void createBatchPanel(QWidget* client);
+    void createHexPanel(QWidget* client);
+    void createWebPanel(QWidget* client);
+    void createManuals(QWidget* client);
+    void createTitlePageContent();
 
     void createFileMenu();
     void createEditMenu();

@@ -114,7 +114,6 @@ void TForm1::createMenuBarCommands() {
     Anteckningar1 = addItem(Andraprogram1, "Anteckningar1", QStringLiteral("Anteckningar"));
     WordPad1 = addItem(Andraprogram1, "WordPad1", QStringLiteral("WordPad"));
     Word1 = addItem(Andraprogram1, "Word1", QStringLiteral("Word dokument"));
-    Word1->setEnabled(false);
     Musskrift0 = addItem(menuBar(), "Musskrift0", QStringLiteral("Musskrift"));
     Spsp1 = addItem(menuBar(), "Spsp1", QStringLiteral("Spelled speech"));
     Internet1 = addItem(menuBar(), "Internet1", QStringLiteral("Internet"));

@@ -5,6 +5,7 @@
 
 #include "document/document_files.h"
 #include "document/text_area.h"
+#include "extras/extras_window.h"
 #include "form/shared_state.h"
 #include "form/tform1.h"
 #include "main/start_up.h"
@@ -53,6 +54,7 @@ class Program {
     TextArea textArea{form, state, *dialogs, outputBox};
     FontPanel fontPanel{form, state, *dialogs};
     SpecialAlphabetKeys specialAlphabetKeys{form, state, outputBox};
+    ExtrasWindow extras{form, state, *dialogs};
 };
 
 }  // namespace vernik

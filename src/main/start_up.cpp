@@ -132,6 +132,10 @@ void StartUp::fitOutputBoxToScreen() {
     placeWebPanelOverOutputBox();
 }
 
+void StartUp::placeWebPanelOverOutputBox() {
+    form_.PanelInt->setGeometry(form_.RichEdit2->geometry());
+}
+
 void StartUp::setUpFontsAndTables() {
     setUpMouseWritingFonts();
     MouseWritingState& mouse = state_.media.Mouse;
@@ -214,10 +218,7 @@ void StartUp::showTitlePageIfWanted() {
     if (state_.settings.TitlePageSetting == '1') showTitlePage();
 }
 
-// The title page shows once it has its texts and buttons; an empty page would
-// only hide the window with no way past it.
 void StartUp::showTitlePage() {
-    if (form_.Panel1->findChildren<QWidget*>().isEmpty()) return;
     form_.Panel1->show();
     form_.Panel1->raise();
 }

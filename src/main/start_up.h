@@ -47,11 +47,11 @@ class StartUp : public QObject {
     void setTextAreaHeightField(int height);
     void setTextWidthField(int width);
     void applyTextAreaSettings();
+    void placeWebPanelOverOutputBox();
 
     // Calls into parts of the program that are not built yet. Each does
     // nothing until its subsystem provides the real work.
     void enableLargestMouseWriting(bool /*screenIsWide*/) {}
-    void placeWebPanelOverOutputBox() {}
     void setUpMouseWritingFonts() {}
     void loadLanguageDescription(const std::string& /*file*/) {}
     void loadInterfaceLanguage(int /*number*/) {}

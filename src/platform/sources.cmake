@@ -30,3 +30,7 @@ list(APPEND VERNIK_UI_SOURCES
 list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/data_folder.cpp
 )
+list(APPEND VERNIK_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/desktop_files.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/web_engine_setup.cpp
+)

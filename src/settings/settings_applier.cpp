@@ -54,6 +54,11 @@ void SettingsStore::applyBoxes() {
     problems_.insert(problems_.end(), decoded.problems.begin(), decoded.problems.end());
 }
 
+// The web panel's address box starts at the address the settings give.
+void SettingsStore::showStartAddress(const std::string& address) {
+    form_.EditPInt1->setText(fromBytes(address));
+}
+
 void SettingsStore::applyLexiconFolders(const DecodedSettings& decoded) {
     WorkspaceState& ws = state_.workspace;
     ws.Lexicon1Folder = decoded.lexicon1Path;

@@ -66,7 +66,7 @@ class SettingsStore : public QObject {
     // Calls into parts of the program that are not built yet; each does
     // nothing until its subsystem provides the real work.
     void copyBytesPerLineToByteListing(const std::string& /*value*/) {}
-    void showStartAddress(const std::string& /*address*/) {}
+    void showStartAddress(const std::string& address);
 
     TForm1& form_;
     SharedState& state_;
