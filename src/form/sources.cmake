@@ -6,6 +6,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tform1_exit_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_settings_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_text_area_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_transform_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_menus.cpp
 )
 # The start text and the other texts the program carries.

@@ -26,6 +26,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createExitPanel(client);
     createSettingsPanels(client);
     createTextAreaPanel(client);
+    createTransformPanels(client);
 
     createFileMenu();
     createEditMenu();

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QTextEdit;
 class QTimer;
@@ -250,6 +251,24 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPW1 = nullptr;  // "OK"
     QPushButton* ButtonPW2 = nullptr;  // "Avbryt"
 
+    // "Bytes till siffror", "Unicode till VernikCyr" and the end of a search.
+    QFrame* PanelBD = nullptr;
+    QLabel* LabelPBD2 = nullptr;    // the output file's name
+    QLineEdit* EditPBD1 = nullptr;  // "Antal bytes per rad: "
+    QProgressBar* ProgressBarPBD = nullptr;
+    QPushButton* ButtonPBD1 = nullptr;  // "OK"
+    QPushButton* ButtonPBD2 = nullptr;  // "Avbryt"
+    QFrame* PanelUni1 = nullptr;
+    QLabel* LabelPUni1 = nullptr;  // what the conversion does, or that there is no file
+    QLabel* LabelPUni2 = nullptr;
+    QLabel* LabelPUni3 = nullptr;
+    QLabel* LabelPUni4 = nullptr;
+    QLabel* LabelPUni5 = nullptr;
+    QLabel* LabelPUni6 = nullptr;         // the result file
+    QPushButton* ButtonPUni1 = nullptr;   // "KÖR"
+    QPushButton* ButtonPUni2 = nullptr;   // "Avstå"
+    QPushButton* PanelFindEnd = nullptr;  // clicked: the search is over
+
   private:
     void createAlternativeFrame(QWidget* client);
     void createLookupRow(QWidget* client);
@@ -259,6 +278,7 @@ class TForm1 : public QMainWindow {
     void createExitPanel(QWidget* client);
     void createSettingsPanels(QWidget* client);
     void createTextAreaPanel(QWidget* client);
+    void createTransformPanels(QWidget* client);
 
     void createFileMenu();
     void createEditMenu();

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "document/document_files.h"
+#include "document/edit_commands.h"
 #include "document/text_area.h"
+#include "document/text_transformations.h"
 #include "form/shared_state.h"
 #include "form/tform1.h"
 #include "main/start_up.h"
@@ -41,6 +43,8 @@ class Program {
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};
     DocumentFiles documentFiles{form, state, *dialogs, settingsStore};
     TextArea textArea{form, state, *dialogs, outputBox};
+    EditCommands editCommands{form, state, *dialogs, outputBox};
+    TextTransformations transformations{form, state, *dialogs, outputBox};
 };
 
 }  // namespace vernik

@@ -62,7 +62,6 @@ class SettingsStore : public QObject {
 
     // Calls into parts of the program that are not built yet; each does
     // nothing until its subsystem provides the real work.
-    void copyBytesPerLineToByteListing(const std::string& /*value*/) {}
     void showStartAddress(const std::string& /*address*/) {}
     void offerCharacterTable() {}
 

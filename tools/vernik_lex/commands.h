@@ -14,5 +14,8 @@ int runImportDictd(const Arguments& args);
 int runListSearch(const Arguments& args);
 int runChange(const Arguments& args);
 int runMedia(const Arguments& args);
+int runBytesToDigits(const Arguments& args);
+int runDigitsToBytes(const Arguments& args);
+int runUnicodeToCyr(const Arguments& args);
 
 }  // namespace vernik::lex
