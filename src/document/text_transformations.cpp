@@ -12,6 +12,9 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 #include "document/byte_digits.h"
 #include "document/cyrillic_conversion.h"
@@ -40,6 +43,11 @@ std::vector<std::string> textsOf(const Spans& lines) {
 // Listing lines go to the box this many at a time, the progress bar and the
 // window's painting between them.
 constexpr std::size_t kLinesPerStep = 4096;
+
+// The largest file listed in the box: its listing of about 50 million
+// characters takes the box half a minute and a gigabyte; beyond about 20
+// megabytes the box's text handling slows down far more than in proportion.
+constexpr std::uintmax_t kMostListedBytes = 16u << 20;
 
 // A file name (UTF-8) as the program's messages show it.
 std::string shown(const std::string& path) {
@@ -143,6 +151,15 @@ void TextTransformations::ButtonPBD1Click() {
     const std::string& name = state_.document.OutputFileName;
     if (name.empty() || !isRegularFile(name)) {
         message("Utfilen finns inte: " + shown(name));
+        return;
+    }
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(name, error);
+    if (!error && size > kMostListedBytes) {
+        message("Utfilen " + shown(name) + " \xE4r " + std::to_string(size >> 20) +
+                " MB, f\xF6r stor f\xF6r att listas i Utfilrutan (h\xF6gst " +
+                std::to_string(kMostListedBytes >> 20) +
+                " MB). Kommandot vernik-lex bytes-to-digits listar den till en fil.");
         return;
     }
     const std::optional<std::string> bytes = readFileBytes(name);

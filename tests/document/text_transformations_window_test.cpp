@@ -132,6 +132,12 @@ TEST_F(TextTransformationsWindowTest, BytesToDigitsAppendsTheListing) {
     EXPECT_EQ(form().EditPPIni18->text(), QStringLiteral("femton"));
 
     form().EditPBD1->setText(QStringLiteral("15"));
+    std::filesystem::resize_file(folder.write("stor.bin", ""), 17u << 20);
+    useOutputFile("stor.bin");
+    form().ButtonPBD1->click();
+    EXPECT_EQ(text(), expected);
+    EXPECT_TRUE(dialogs->messages.back().contains(QStringLiteral("bytes-to-digits")));
+
     useOutputFile("saknas.bin");
     form().ButtonPBD1->click();
     EXPECT_EQ(text(), expected);
