@@ -11,7 +11,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
