@@ -13,7 +13,8 @@ struct DocumentState {
     int PendingAction = 0;     // the command waiting behind the exit panel
     bool PrintTooBig = false;
     bool PrintAfterPanel = false;
-    double LineSpacing = 1.0;  // "Radavstånd" of the text-area panel
+    double LineSpacing = 1.0;    // "Radavstånd" of the text-area panel
+    std::string DigitsFileName;  // where "Siffror till bytes" last wrote
 };
 
 }  // namespace vernik

@@ -34,6 +34,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createWebPanel(client);
     createManuals(client);
     createTitlePageContent();
+    createTransformPanels(client);
 
     createFileMenu();
     createEditMenu();

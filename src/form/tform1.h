@@ -348,6 +348,23 @@ class TForm1 : public QMainWindow {
     QLabel* Label9 = nullptr;        // "Klicka på START"
     QPushButton* Button3 = nullptr;  // "START"
     QPushButton* BitBtn1 = nullptr;  // "Visa inte denna försättssida i fortsättningen"
+    // "Bytes till siffror", "Unicode till VernikCyr" and the end of a search.
+    QFrame* PanelBD = nullptr;
+    QLabel* LabelPBD2 = nullptr;    // the output file's name
+    QLineEdit* EditPBD1 = nullptr;  // "Antal bytes per rad: "
+    QProgressBar* ProgressBarPBD = nullptr;
+    QPushButton* ButtonPBD1 = nullptr;  // "OK"
+    QPushButton* ButtonPBD2 = nullptr;  // "Avbryt"
+    QFrame* PanelUni1 = nullptr;
+    QLabel* LabelPUni1 = nullptr;  // what the conversion does, or that there is no file
+    QLabel* LabelPUni2 = nullptr;
+    QLabel* LabelPUni3 = nullptr;
+    QLabel* LabelPUni4 = nullptr;
+    QLabel* LabelPUni5 = nullptr;
+    QLabel* LabelPUni6 = nullptr;         // the result file
+    QPushButton* ButtonPUni1 = nullptr;   // "KÖR"
+    QPushButton* ButtonPUni2 = nullptr;   // "Avstå"
+    QPushButton* PanelFindEnd = nullptr;  // clicked: the search is over
 
   private:
     void createLexiconToolPanels(QWidget* client);
@@ -365,6 +382,7 @@ class TForm1 : public QMainWindow {
     void createWebPanel(QWidget* client);
     void createManuals(QWidget* client);
     void createTitlePageContent();
+    void createTransformPanels(QWidget* client);
 
     void createFileMenu();
     void createEditMenu();

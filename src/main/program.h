@@ -4,7 +4,9 @@
 #include <string>
 
 #include "document/document_files.h"
+#include "document/edit_commands.h"
 #include "document/text_area.h"
+#include "document/text_transformations.h"
 #include "extras/extras_window.h"
 #include "form/shared_state.h"
 #include "form/tform1.h"
@@ -55,6 +57,8 @@ class Program {
     FontPanel fontPanel{form, state, *dialogs};
     SpecialAlphabetKeys specialAlphabetKeys{form, state, outputBox};
     ExtrasWindow extras{form, state, *dialogs};
+    EditCommands editCommands{form, state, *dialogs, outputBox};
+    TextTransformations transformations{form, state, *dialogs, outputBox};
 };
 
 }  // namespace vernik

@@ -16,8 +16,8 @@
 #include "media/media_choice.h"
 #include "media/media_word.h"
 #include "media/sound_player.h"
+#include "platform/box_code_page.h"
 #include "platform/files.h"
-#include "platform/qt_text.h"
 #include "platform/rich_text_file.h"
 
 namespace vernik {
@@ -164,8 +164,8 @@ void MediaDisplay::Bildbort1Click() {
 
 void MediaDisplay::RichEdit3SelectionChange() {
     if (!state_.workspace.SelectionLookupOn) return;
-    const std::string word =
-        selectionMediaWord(toBytes(form_.RichEdit3->textCursor().selectedText()));
+    const std::string word = selectionMediaWord(
+        boxBytes(*form_.RichEdit3, form_.RichEdit3->textCursor().selectedText()));
     if (word.empty()) return;
     state_.media.MediaWord = word;
     runMediaLookup();

@@ -197,4 +197,22 @@ int OutputBox::displayLineOf(int position) const {
     return 0;
 }
 
+std::vector<OutputBox::DisplayLineSpan> OutputBox::displayLines() const {
+    std::vector<DisplayLineSpan> lines;
+    for (QTextBlock block = laidOut(edit_).begin(); block.isValid(); block = block.next()) {
+        const int count = block.layout()->lineCount();
+        if (count == 0) {
+            lines.push_back({block.position(), 0, {}, true});
+            continue;
+        }
+        for (int i = 0; i < count; ++i) {
+            const QTextLine line = block.layout()->lineAt(i);
+            lines.push_back({block.position() + line.textStart(), line.textLength(),
+                             boxBytes(edit_, block.text().mid(line.textStart(), line.textLength())),
+                             i + 1 == count});
+        }
+    }
+    return lines;
+}
+
 }  // namespace vernik

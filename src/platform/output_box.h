@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QKeyEvent;
 class QTextEdit;
@@ -55,6 +56,15 @@ class OutputBox : public QObject {
     std::string displayLine(int index) const;
     // The display line (from 0) that holds the character at `position`.
     int displayLineOf(int position) const;
+    // Every display line: where it starts, how many characters it holds, its
+    // text, and whether a paragraph end closes it rather than the wrap.
+    struct DisplayLineSpan {
+        int start = 0;
+        int length = 0;
+        std::string text;
+        bool hardEnd = true;
+    };
+    std::vector<DisplayLineSpan> displayLines() const;
 
     QTextEdit& edit() { return edit_; }
 

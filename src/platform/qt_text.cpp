@@ -8,8 +8,8 @@ QString fromBytes(std::string_view bytes) {
     return QString::fromStdString(utf8FromCp1252(bytes));
 }
 
-std::string toBytes(const QString& text) {
-    return cp1252FromUtf8Lossy(text.toStdString());
+std::string toBytes(const QString& text, std::size_t* dropped) {
+    return cp1252FromUtf8Lossy(text.toStdString(), dropped);
 }
 
 }  // namespace vernik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,8 @@ namespace vernik {
 
 QString fromBytes(std::string_view bytes);
 
-// Characters that code page 1252 has no byte for are dropped.
-std::string toBytes(const QString& text);
+// Characters that code page 1252 has no byte for are dropped; `dropped`
+// counts them.
+std::string toBytes(const QString& text, std::size_t* dropped = nullptr);
 
 }  // namespace vernik

@@ -17,6 +17,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/question_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/printer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/find_replace_dialog.cpp
 )
 list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rtf_code_pages.cpp

@@ -77,7 +77,8 @@ void SettingsPanels::ButtonPIni2Click() {
 }
 
 void SettingsPanels::ButtonPIni3Click() {
-    copyByteListingWidth();
+    // The byte-listing panel's value is the one the settings file gets.
+    form_.EditPPIni18->setText(form_.EditPBD1->text());
     showInFront(*form_.PanelIniU);
     printValues_.take();
 }

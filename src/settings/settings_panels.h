@@ -40,7 +40,6 @@ class SettingsPanels : public QObject {
     };
 
     void closePanel(QWidget& panel);
-    void copyByteListingWidth() {}  // the byte-listing panel is not built yet
 
     TForm1& form_;
     SharedState& state_;

@@ -130,7 +130,7 @@ void SettingsStore::readFile() {
         readSettings(splitTextLines(*bytes), boxes, settings.ExcludedWords);
     showSettingsBoxTexts(form_, boxes);
     if (report.bytesPerLineTaken)
-        copyBytesPerLineToByteListing(boxes[SettingsEntry::BytesPerLine].value);
+        form_.EditPBD1->setText(fromBytes(boxes[SettingsEntry::BytesPerLine].value));
     applyScreenTextHeight(boxes[SettingsEntry::ScreenTextHeight].value);
 }
 

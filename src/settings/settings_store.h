@@ -63,9 +63,6 @@ class SettingsStore : public QObject {
     void showPrintLayout(const DecodedSettings& decoded);
     void reportProblems();
 
-    // Calls into parts of the program that are not built yet; each does
-    // nothing until its subsystem provides the real work.
-    void copyBytesPerLineToByteListing(const std::string& /*value*/) {}
     void showStartAddress(const std::string& address);
 
     TForm1& form_;

@@ -70,6 +70,7 @@ TEST_F(SettingsWindowTest, ReaderFillsTheBoxesAndTheApplierSetsTheState) {
     EXPECT_DOUBLE_EQ(ws().ScaleVert, 6.25);
     EXPECT_EQ(f.EditPPIni2->text(), "7,5");  // written back with a comma
     EXPECT_EQ(f.EditPPIni18->text(), "20");
+    EXPECT_EQ(f.EditPBD1->text(), "20");  // and the byte-listing panel's box
     EXPECT_EQ(f.RichEdit2->height(), 300);
     EXPECT_EQ(settings().ExcludedWords[2], "an");
     EXPECT_FALSE(f.Edit3->isVisible());

@@ -21,5 +21,8 @@ int runCount(const Arguments& args);
 int runNewWords(const Arguments& args);
 int runClearMarks(const Arguments& args);
 int runComment(const Arguments& args);
+int runBytesToDigits(const Arguments& args);
+int runDigitsToBytes(const Arguments& args);
+int runUnicodeToCyr(const Arguments& args);
 
 }  // namespace vernik::lex

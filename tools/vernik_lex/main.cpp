@@ -56,6 +56,16 @@ constexpr std::string_view kUsage =
     "  comment FOLDER WORD [LINE]...\n"
     "      look WORD up in FOLDER and store the LINEs (up to the first empty one)\n"
     "      as its comments: added as a block, or replacing the comments it has\n"
+    "  bytes-to-digits FILE [--per-line N]\n"
+    "      print each byte of FILE as two hexadecimal digits and a blank, N bytes\n"
+    "      (1 to 83, default 15) to a line, for keeping a file on paper\n"
+    "  digits-to-bytes TEXTFILE OUTFILE\n"
+    "      write to OUTFILE the bytes that the pairs of hexadecimal digits in\n"
+    "      TEXTFILE give, reading O and o as 0, K and k as E and c as C\n"
+    "  unicode-to-cyr FILE\n"
+    "      convert the UTF-8 Cyrillic text of FILE to the program's Cyrillic font\n"
+    "      layout, write it to FILE with its last three characters replaced by\n"
+    "      \"con\" and print that name\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -87,6 +97,9 @@ int main(int argc, char** argv) {
     if (command == "new-words") return vernik::lex::runNewWords(args);
     if (command == "clear-marks") return vernik::lex::runClearMarks(args);
     if (command == "comment") return vernik::lex::runComment(args);
+    if (command == "bytes-to-digits") return vernik::lex::runBytesToDigits(args);
+    if (command == "digits-to-bytes") return vernik::lex::runDigitsToBytes(args);
+    if (command == "unicode-to-cyr") return vernik::lex::runUnicodeToCyr(args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;
