@@ -1,6 +1,11 @@
 list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/position_prefix.cpp
   ${CMAKE_CURRENT_LIST_DIR}/letter_file_rewrite.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/held_letter_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/word_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alt_entries.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/batch_rewrite.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lexicon_reversal.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_change.cpp
 )
 list(APPEND VERNIK_UI_SOURCES

@@ -33,9 +33,7 @@ class MediaWindowTest : public ProgramFixture {
         ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
     }
 
-    QColor shownColour() {
-        return form().ImagePBild1->pixmap().toImage().pixelColor(5, 5);
-    }
+    QColor shownColour() { return form().ImagePBild1->pixmap().toImage().pixelColor(5, 5); }
     bool pictureShown() { return form().PanelBild->isVisibleTo(&form()); }
     MediaDisplay& media() { return program->mediaDisplay; }
 };
@@ -138,8 +136,8 @@ TEST_F(MediaWindowTest, TheSoundOfTheWordGoesToThePlayer) {
     folder.write("ensv/ljud/katt.cda", "stub");
     start();
     typeWord("hund");
-    EXPECT_EQ(media().sound().source(), QUrl::fromLocalFile(QString::fromStdString(
-                                            path("ensv/ljud/hund.wav"))));
+    EXPECT_EQ(media().sound().source(),
+              QUrl::fromLocalFile(QString::fromStdString(path("ensv/ljud/hund.wav"))));
     typeWord("katt");  // a CD-track stub is no sound: the last one closes
     EXPECT_TRUE(media().sound().source().isEmpty());
 }

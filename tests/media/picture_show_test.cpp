@@ -115,7 +115,8 @@ TEST(PictureSeriesTest, EndsAtTheFirstMissingNumber) {
 TEST(PictureSeriesTest, StaysAtNineAndTakesBackTheSavedWordInListMode) {
     MediaState media = lookedUp("test");
     std::set<std::string> all;
-    for (char digit = '0'; digit <= '9'; ++digit) all.insert("/p/" + std::string(1, digit) + "test.bmp");
+    for (char digit = '0'; digit <= '9'; ++digit)
+        all.insert("/p/" + std::string(1, digit) + "test.bmp");
     const auto shown = runSeries(media, among(all));
     ASSERT_EQ(shown.size(), 20u);  // picture 9 keeps restarting the timer
     EXPECT_EQ(shown.back(), "/p/9test.bmp");
