@@ -120,9 +120,8 @@ RewriteOutcome HeldLetterFile::applyInFront(Entries::iterator at, const RewriteR
     Entry entry{.headword = std::move(result.lines.front()), .rest = {}};
     entry.rest.assign(std::make_move_iterator(result.lines.begin() + 1),
                       std::make_move_iterator(result.lines.end()));
-    const bool orderKept = std::none_of(entry.rest.begin(), entry.rest.end(), [](const auto& l) {
-        return isComparedHeadword(l);
-    });
+    const bool orderKept = std::none_of(entry.rest.begin(), entry.rest.end(),
+                                        [](const auto& l) { return isComparedHeadword(l); });
     Key key = keyOfLine(entry.headword);
     entries_.emplace_hint(at, std::move(key), std::move(entry));
     if (!orderKept) holdWhole();

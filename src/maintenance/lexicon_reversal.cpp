@@ -33,7 +33,8 @@ SourceLetter readSourceLetter(const std::string& folder, char letter) {
     if (!file) return source;
     const auto bytes = readFileBytes(*file);
     if (bytes) source.entries = readAltEntries(splitLetterLines(*bytes));
-    if (source.entries.empty()) source.message = "Filen: " + shownName(*file) + "har inget uppslagsord";
+    if (source.entries.empty())
+        source.message = "Filen: " + shownName(*file) + "har inget uppslagsord";
     return source;
 }
 
@@ -93,7 +94,21 @@ void writeDestination(const ReversalRequest& request, const PairsByFile& pairs,
     }
 }
 
+bool sameFolder(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    const auto first = std::filesystem::weakly_canonical(a, ec);
+    if (ec) return false;
+    return first == std::filesystem::weakly_canonical(b, ec) && !ec;
+}
+
 }  // namespace
+
+WriteResult createLexiconFolder(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return {.error = folder + ": " + ec.message()};
+    return createMissingLetterFiles(folder);
+}
 
 bool isExcluded(const std::string& alternative, const std::array<std::string, 10>& excludedWords) {
     for (const auto& word : excludedWords) {
@@ -107,13 +122,11 @@ bool isExcluded(const std::string& alternative, const std::array<std::string, 10
 
 BatchRunReport reverseLexicon(const ReversalRequest& request) {
     BatchRunReport report;
-    if (std::filesystem::path(request.sourceFolder).lexically_normal() ==
-        std::filesystem::path(request.destinationFolder).lexically_normal()) {
+    if (sameFolder(request.sourceFolder, request.destinationFolder)) {
         report.error = "K\xE4llmappen och m\xE5lmappen \xE4r samma mapp";
         return report;
     }
-    if (const WriteResult created = createMissingLetterFiles(request.destinationFolder);
-        !created.ok()) {
+    if (const WriteResult created = createLexiconFolder(request.destinationFolder); !created.ok()) {
         report.error = cp1252FromUtf8Lossy(created.error);
         return report;
     }

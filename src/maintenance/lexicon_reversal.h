@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lexicon/letters.h"
+#include "platform/files.h"
 
 // "Lexikonomvändning" turns a lexicon around (each alternative becomes a
 // headword with the old headword as its alternative) and "Lexikon till
@@ -43,6 +44,9 @@ BatchRunReport reverseLexicon(const ReversalRequest& request);
 
 // The source as a word list, without the bare-letter and sentinel entries.
 BatchRunReport lexiconToList(const std::string& sourceFolder, const BatchProgress& progress = {});
+
+// Creates the folder when missing and the template letter files it lacks.
+WriteResult createLexiconFolder(const std::string& folder);
 
 // Whether an alternative line is kept out by the excluded words.
 bool isExcluded(const std::string& alternative, const std::array<std::string, 10>& excludedWords);

@@ -27,31 +27,39 @@ class Generator {
 
     std::string alternative() {
         switch (pick(9)) {
-            case 0: return "\xA4" + word();
-            case 1: return std::to_string(pick(3)) + word();  // a position prefix
-            case 2: return "";
-            case 3: return ".x";                              // reads as a headword
-            default: return word();
+            case 0:
+                return "\xA4" + word();
+            case 1:
+                return std::to_string(pick(3)) + word();  // a position prefix
+            case 2:
+                return "";
+            case 3:
+                return ".x";  // reads as a headword
+            default:
+                return word();
         }
     }
 
     std::vector<std::string> letterFile(bool inOrder) {
         std::vector<std::string> heads;
         for (std::size_t i = pick(12); i > 0; --i) heads.push_back("." + word());
-        if (inOrder) std::sort(heads.begin(), heads.end(), [](const auto& a, const auto& b) {
-            return a.substr(2) < b.substr(2);
-        });
+        if (inOrder)
+            std::sort(heads.begin(), heads.end(),
+                      [](const auto& a, const auto& b) { return a.substr(2) < b.substr(2); });
         std::vector<std::string> lines{".T", "T"};
         for (const auto& head : heads) {
             lines.push_back(head);
             for (std::size_t i = pick(3); i > 0; --i) lines.push_back(alternative());
-            if (pick(8) == 0) lines.insert(lines.end(), {".t", "\xA4one"});  // a one-character block
+            if (pick(8) == 0)
+                lines.insert(lines.end(), {".t", "\xA4one"});  // a one-character block
         }
         lines.insert(lines.end(), {".t\xFF\xFF\xFF", "Filslutsindikering"});
         return lines;
     }
 
-    std::size_t pick(std::size_t most) { return std::uniform_int_distribution<std::size_t>(0, most)(random_); }
+    std::size_t pick(std::size_t most) {
+        return std::uniform_int_distribution<std::size_t>(0, most)(random_);
+    }
 
   private:
     std::mt19937 random_;
@@ -102,8 +110,8 @@ TEST(HeldLetterFileTest, AgreesWithRewritingTheWholeFileEachTime) {
             const auto expected = vernik::rewriteLetterLines(whole, request);
             whole = expected.lines;
             EXPECT_EQ(held.apply(request), expected.outcome) << "seed " << seed << " step " << step;
-            ASSERT_EQ(firstDifference(held.lines(), whole), "") << "seed " << seed << " step " << step << " word "
-                                           << c.word << " alt " << c.alt1;
+            ASSERT_EQ(firstDifference(held.lines(), whole), "")
+                << "seed " << seed << " step " << step << " word " << c.word << " alt " << c.alt1;
         }
     }
 }
