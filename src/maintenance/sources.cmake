@@ -6,6 +6,8 @@ list(APPEND VERNIK_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/alt_entries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/batch_rewrite.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_reversal.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/list_insertion.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/new_list_words.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_change.cpp
 )
 list(APPEND VERNIK_UI_SOURCES

@@ -49,20 +49,21 @@ class LexiconReversalTest : public ::testing::Test {
 
 TEST_F(LexiconReversalTest, ReversesPairsAndListsTheSource) {
     folder.writeLines("src/Palt.lex", letterFile('P', {".prov", "test", "sample", "3D"}));
-    folder.writeLines("src/Halt.lex",
-                      letterFile('H', {".hus", "the house", "The house", "house", "\xA4hut", "\xE5s"}));
+    folder.writeLines("src/Halt.lex", letterFile('H', {".hus", "the house", "The house", "house",
+                                                       "\xA4hut", "\xE5s"}));
     const auto report = reverse({"the"});
     ASSERT_EQ(report.error, "");
     EXPECT_EQ(report.listLines,
               (Lines{".H      /H", ".hus      /The house/house/\xA4hut/\xE5s",
                      ".h\xFF\xFF\xFF      /Filslutsindikering", ".P      /P",
                      ".prov      /test/sample/3D", ".p\xFF\xFF\xFF      /Filslutsindikering"}));
-    EXPECT_EQ(destination("Talt.lex"),
-              letterFile('T', {".test", "prov", ".The house", "hus"}));
+    EXPECT_EQ(destination("Talt.lex"), letterFile('T', {".test", "prov", ".The house", "hus"}));
     EXPECT_EQ(destination("Salt.lex"), letterFile('S', {".sample", "prov"}));
     EXPECT_EQ(destination("Halt.lex"), letterFile('H', {".house", "hus"}));
     // "å" goes to the file of Å; "¤hut" has no letter file and is counted.
-    EXPECT_EQ(destination("\xC3\x85" "alt.lex"), letterFile('\xC5', {".\xE5s", "hus"}));
+    EXPECT_EQ(destination("\xC3\x85"
+                          "alt.lex"),
+              letterFile('\xC5', {".\xE5s", "hus"}));
     EXPECT_EQ(report.droppedPairs, 1u);
     // "3D" reaches the rewrite, which reads "3" as a position: D gets "prov".
     EXPECT_EQ(destination("3alt.lex"), letterFile('3', {".3D", "prov"}));
@@ -74,8 +75,8 @@ TEST_F(LexiconReversalTest, ReversesPairsAndListsTheSource) {
 TEST_F(LexiconReversalTest, RefusesToWriteIntoItsSource) {
     folder.writeLines("src/Palt.lex", letterFile('P', {".prov", "test"}));
     const auto before = folderBytes(folder / "src");
-    const auto report = vernik::reverseLexicon(
-        {.sourceFolder = (folder / "src").string(), .destinationFolder = (folder / "src/").string()});
+    const auto report = vernik::reverseLexicon({.sourceFolder = (folder / "src").string(),
+                                                .destinationFolder = (folder / "src/").string()});
     EXPECT_NE(report.error, "");
     EXPECT_EQ(folderBytes(folder / "src"), before);
 }
@@ -98,18 +99,22 @@ TEST_F(LexiconReversalTest, LexiconToListLeavesOutBareLettersAndSentinels) {
 
 // The literal procedure: for every pair, the letter file is renamed to its
 // backup and the rewrite writes it anew from there.
-void reverseLiterally(const std::filesystem::path& source, const std::filesystem::path& destination) {
+void reverseLiterally(const std::filesystem::path& source,
+                      const std::filesystem::path& destination) {
     ASSERT_TRUE(vernik::createMissingLetterFiles(destination.string()).ok());
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const auto file = vernik::findLetterFile(source.string(), "", letter, vernik::LetterKind::Alt);
+        const auto file =
+            vernik::findLetterFile(source.string(), "", letter, vernik::LetterKind::Alt);
         if (!file) continue;
-        const auto entries = vernik::readAltEntries(vernik::splitLetterLines(TestFolder::read(*file)));
+        const auto entries =
+            vernik::readAltEntries(vernik::splitLetterLines(TestFolder::read(*file)));
         for (const auto& entry : entries) {
-            if (entry.headwordLine.size() < 2 || vernik::isSentinelLine(entry.headwordLine)) continue;
+            if (entry.headwordLine.size() < 2 || vernik::isSentinelLine(entry.headwordLine))
+                continue;
             for (const auto& alternative : entry.alternatives) {
-                const auto target = vernik::findLetterFile(
-                    destination.string(), "", vernik::upperCaseAscii(alternative[0]),
-                    vernik::LetterKind::Alt);
+                const auto target = vernik::findLetterFile(destination.string(), "",
+                                                           vernik::upperCaseAscii(alternative[0]),
+                                                           vernik::LetterKind::Alt);
                 if (!target) continue;
                 const std::string old = TestFolder::read(*target);
                 const auto result = vernik::rewriteLetterLines(
@@ -128,16 +133,20 @@ TEST(LexiconReversalAgreementTest, GivesTheBytesOfRewritingAFilePerPair) {
     for (unsigned seed = 1; seed <= 2; ++seed) {
         TestFolder folder;
         std::mt19937 random(seed);
-        const auto pick = [&](int most) { return std::uniform_int_distribution<int>(0, most)(random); };
+        const auto pick = [&](int most) {
+            return std::uniform_int_distribution<int>(0, most)(random);
+        };
         const std::string letters = "abst\xE5 ";
         const auto word = [&](char first) {
             std::string w(1, first);
-            for (int i = pick(4); i > 0; --i) w += letters[pick(static_cast<int>(letters.size()) - 1)];
+            for (int i = pick(4); i > 0; --i)
+                w += letters[pick(static_cast<int>(letters.size()) - 1)];
             return w;
         };
         for (char letter : {'A', 'B', 'S', 'T'}) {
             std::vector<std::string> heads;
-            for (int i = 0; i < 60; ++i) heads.push_back("." + word(static_cast<char>(letter + 32)));
+            for (int i = 0; i < 60; ++i)
+                heads.push_back("." + word(static_cast<char>(letter + 32)));
             std::sort(heads.begin(), heads.end());
             heads.erase(std::unique(heads.begin(), heads.end()), heads.end());
             Lines entries;
@@ -148,14 +157,16 @@ TEST(LexiconReversalAgreementTest, GivesTheBytesOfRewritingAFilePerPair) {
                     entries.push_back(word(first));
                 }
             }
-            folder.writeLines(std::string("src/") + letter + "alt.lex", letterFile(letter, entries));
+            folder.writeLines(std::string("src/") + letter + "alt.lex",
+                              letterFile(letter, entries));
         }
         // An existing destination with entries of its own, some out of order.
         folder.writeLines("fast/Salt.lex", letterFile('S', {".sb", "x", ".sa", "\xA4y"}));
         folder.writeLines("slow/Salt.lex", letterFile('S', {".sb", "x", ".sa", "\xA4y"}));
 
-        const auto report = vernik::reverseLexicon(
-            {.sourceFolder = (folder / "src").string(), .destinationFolder = (folder / "fast").string()});
+        const auto report =
+            vernik::reverseLexicon({.sourceFolder = (folder / "src").string(),
+                                    .destinationFolder = (folder / "fast").string()});
         ASSERT_EQ(report.error, "");
         reverseLiterally(folder / "src", folder / "slow");
         const auto fast = folderBytes(folder / "fast");

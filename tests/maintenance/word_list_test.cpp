@@ -42,7 +42,8 @@ TEST(WordListTest, WritesSixBlanksAndAsManyAlternativesAsFit) {
     // The second would pass 250 characters and is left out; the third still fits.
     EXPECT_EQ(vernik::alternativesPart({long1, long2, "c"}), "/" + long1 + "/c");
 
-    const vernik::WordListEntry back = vernik::readWordListLine(vernik::wordListLine(".prov", {"x y"}));
+    const vernik::WordListEntry back =
+        vernik::readWordListLine(vernik::wordListLine(".prov", {"x y"}));
     EXPECT_EQ(back.head, "prov");
     EXPECT_EQ(back.alternatives, std::vector<std::string>{"x y"});
 }
