@@ -58,7 +58,9 @@ class DedupWriter {
 class Insertion {
   public:
     Insertion(std::vector<std::string> lines, const WordListEntry& entry, bool mark)
-        : lines_(std::move(lines)), out_(lines_.size() + entry.alternatives.size() + 1), mark_(mark) {
+        : lines_(std::move(lines)),
+          out_(lines_.size() + entry.alternatives.size() + 1),
+          mark_(mark) {
         head_ = entry.head.substr(0, kLongestText);
         const std::size_t count = std::min(entry.alternatives.size(), kMostAlternatives);
         for (std::size_t i = 0; i < count; ++i) {
@@ -117,8 +119,10 @@ class Insertion {
         std::size_t i = at + 1;
         for (; i < lines_.size() && !isHeadwordLine(lines_[i]); ++i) {
             const std::string present = trimHeadword(lines_[i]);
-            std::erase_if(alternatives_, [&](const std::string& a) { return trimHeadword(a) == present; });
-            i + 1 == lines_.size() ? out_.always(std::move(lines_[i])) : out_.write(std::move(lines_[i]));
+            std::erase_if(alternatives_,
+                          [&](const std::string& a) { return trimHeadword(a) == present; });
+            i + 1 == lines_.size() ? out_.always(std::move(lines_[i]))
+                                   : out_.write(std::move(lines_[i]));
         }
         for (const auto& alternative : alternatives_) out_.write(marked(alternative));
         return i - 1;
@@ -135,8 +139,8 @@ class Insertion {
 
 }  // namespace
 
-std::vector<std::string> insertListEntry(std::vector<std::string> lines,
-                                         const WordListEntry& entry, bool markNewWords) {
+std::vector<std::string> insertListEntry(std::vector<std::string> lines, const WordListEntry& entry,
+                                         bool markNewWords) {
     return Insertion(std::move(lines), entry, markNewWords).run();
 }
 

@@ -15,8 +15,8 @@ namespace vernik {
 // alternatives it lacks. Empty lines and a line equal to the one before go;
 // the last line always stays. A headword after every other one (a file
 // without its sentinel) is added at the end.
-std::vector<std::string> insertListEntry(std::vector<std::string> lines,
-                                         const WordListEntry& entry, bool markNewWords);
+std::vector<std::string> insertListEntry(std::vector<std::string> lines, const WordListEntry& entry,
+                                         bool markNewWords);
 
 // Sorts the lines of `listFile` into `lexiconFolder`, made with its template
 // letter files when missing. Each letter file is written once, and its

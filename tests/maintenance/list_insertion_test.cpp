@@ -43,11 +43,17 @@ const InsertCase kInsertCases[] = {
      pFile({".pa", "y", ".prov", "\xA4test"})},
     {"PresentAlternativeNotAddedAgain", "prov /test/ny", pFile({".prov", "\xA4test"}), true,
      pFile({".prov", "\xA4test", "\xA4ny"})},
-    {"OneCharacterHeadGoesToTheBareLetter", "p /pe", pFile({}), false,
+    {"OneCharacterHeadGoesToTheBareLetter",
+     "p /pe",
+     pFile({}),
+     false,
      {".P", "P", "pe", ".p\xFF\xFF\xFF", "Filslutsindikering"}},
     {"RepeatsAndEmptyLinesGo", "prov /test", pFile({".pa", "y", "y", "", ".pb", "z"}), false,
      pFile({".pa", "y", ".pb", "z", ".prov", "test"})},
-    {"WithoutSentinelAddedAtTheEnd", "prov /test", {".P", "P", ".pa", "y"}, false,
+    {"WithoutSentinelAddedAtTheEnd",
+     "prov /test",
+     {".P", "P", ".pa", "y"},
+     false,
      {".P", "P", ".pa", "y", ".prov", "test"}},
 };
 
@@ -80,13 +86,15 @@ std::map<std::string, std::string> folderBytes(const std::filesystem::path& fold
 // renames the file to its backup and copies it back with the line sorted in.
 TEST(WordListInsertionTest, GivesTheBytesOfRewritingTheFilePerLine) {
     TestFolder folder;
-    const Lines list{"prov /test",   "pa /y",   "Prov /exam", "x",         "s\xE5g /saw",
-                     "\xA4nytt /ord", "",        "pb /z/z",    "Pa /y/yy",   "#x /digits",
-                     "prov /test",   "\xE5s /r", "sa /b",      "p /pe",      "sb /c", "%z /q"};
+    const Lines list{"prov /test",  "pa /y",         "Prov /exam", "x",
+                     "s\xE5g /saw", "\xA4nytt /ord", "",           "pb /z/z",
+                     "Pa /y/yy",    "#x /digits",    "prov /test", "\xE5s /r",
+                     "sa /b",       "p /pe",         "sb /c",      "%z /q"};
     folder.writeLines("list.txt", list);
     folder.writeLines("fast/Palt.lex", pFile({".pa", "old", "old", ""}));
     folder.writeLines("slow/Palt.lex", pFile({".pa", "old", "old", ""}));
-    const auto report = vernik::insertWordList(folder.path() / "list.txt", (folder / "fast").string(), true);
+    const auto report =
+        vernik::insertWordList(folder.path() / "list.txt", (folder / "fast").string(), true);
     ASSERT_EQ(report.error, "");
     EXPECT_EQ(report.droppedPairs, 2u);  // "#x" and "%z" have no letter file
 
@@ -94,9 +102,9 @@ TEST(WordListInsertionTest, GivesTheBytesOfRewritingTheFilePerLine) {
     for (const auto& line : list) {
         if (line.size() < 4) continue;
         const auto entry = vernik::readWordListLine(line);
-        const auto file = vernik::findLetterFile((folder / "slow").string(), "",
-                                                 vernik::initialLetter(entry.head),
-                                                 vernik::LetterKind::Alt);
+        const auto file =
+            vernik::findLetterFile((folder / "slow").string(), "",
+                                   vernik::initialLetter(entry.head), vernik::LetterKind::Alt);
         if (!file) continue;
         const std::string old = TestFolder::read(*file);
         std::filesystem::path backup = *file;
@@ -109,13 +117,18 @@ TEST(WordListInsertionTest, GivesTheBytesOfRewritingTheFilePerLine) {
 
 TEST(WordListInsertionTest, AMissingListFileIsReported) {
     TestFolder folder;
-    const auto report = vernik::insertWordList((folder / "none.txt").string(), (folder / "lex").string(), false);
+    const auto report =
+        vernik::insertWordList((folder / "none.txt").string(), (folder / "lex").string(), false);
     EXPECT_EQ(report.messages, Lines{"K\xE4llfilen finns inte"});
 }
 
 // A lexicon holding "prov" with "test" and "¤exam"; every other head is missing.
 std::optional<vernik::HeadLookup> lookUp(const std::string& head) {
-    if (head == "prov" || head == "Prov") return vernik::HeadLookup{".prov", {".prov", "test", "\xA4" "exam"}};
+    if (head == "prov" || head == "Prov")
+        return vernik::HeadLookup{".prov",
+                                  {".prov", "test",
+                                   "\xA4"
+                                   "exam"}};
     return vernik::HeadLookup{".pust", {".pust", "x"}};
 }
 
@@ -124,13 +137,14 @@ TEST(NewListWordsTest, KeepsWhatTheLexiconLacks) {
         const char* line;
         std::string result;
     } cases[] = {
-        {"prov /test", ""},                                      // everything present
-        {".prov      /test/exam", "prov         /exam"},         // a marked alternative differs
-        {"pris /price/cost", "pris /price/cost"},                 // missing head: the whole line
-        {"pris price", ""},                                      // no "/": nothing
+        {"prov /test", ""},                               // everything present
+        {".prov      /test/exam", "prov         /exam"},  // a marked alternative differs
+        {"pris /price/cost", "pris /price/cost"},         // missing head: the whole line
+        {"pris price", ""},                               // no "/": nothing
         {"Prov / test /sample", "Prov         /sample"},
     };
-    for (const auto& c : cases) EXPECT_EQ(vernik::newListWordsLine(c.line, lookUp), c.result) << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(vernik::newListWordsLine(c.line, lookUp), c.result) << c.line;
 }
 
 }  // namespace

@@ -14,5 +14,9 @@ int runImportDictd(const Arguments& args);
 int runListSearch(const Arguments& args);
 int runChange(const Arguments& args);
 int runMedia(const Arguments& args);
+int runReverse(const Arguments& args);
+int runToList(const Arguments& args);
+int runInsertList(const Arguments& args);
+int runNewListWords(const Arguments& args);
 
 }  // namespace vernik::lex
