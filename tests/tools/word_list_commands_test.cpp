@@ -12,14 +12,15 @@ namespace {
 class WordListCommandsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder.writeLines("sv/Palt.lex",
-                          {".P", "P", ".prov", "test", "the test", "s\xE5g", ".p\xFF\xFF\xFF", "F"});
+        folder.writeLines("sv/Palt.lex", {".P", "P", ".prov", "test", "the test", "s\xE5g",
+                                          ".p\xFF\xFF\xFF", "F"});
     }
     TestFolder folder;
 };
 
 TEST_F(WordListCommandsTest, ReverseAndToListPrintTheSourceAsAWordList) {
-    auto run = runVernikLex({"reverse", folder.str() + "/sv", folder.str() + "/en", "--exclude", "the"});
+    auto run =
+        runVernikLex({"reverse", folder.str() + "/sv", folder.str() + "/en", "--exclude", "the"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               ".P      /P\n.prov      /test/s\xC3\xA5g\n.p\xC3\xBF\xC3\xBF\xC3\xBF      /F\n");
@@ -29,7 +30,8 @@ TEST_F(WordListCommandsTest, ReverseAndToListPrintTheSourceAsAWordList) {
               ".T\r\nT\r\n.t\xFF\xFF\xFF\r\nFilslutsindikering\r\n");
 
     run = runVernikLex({"to-list", folder.str() + "/sv"});
-    EXPECT_EQ(run.out, ".prov      /test/the test/s\xC3\xA5g\n.p\xC3\xBF\xC3\xBF\xC3\xBF      /F\n");
+    EXPECT_EQ(run.out,
+              ".prov      /test/the test/s\xC3\xA5g\n.p\xC3\xBF\xC3\xBF\xC3\xBF      /F\n");
 
     run = runVernikLex({"reverse", folder.str() + "/sv", folder.str() + "/sv"});
     EXPECT_EQ(run.status, 1);
@@ -43,10 +45,12 @@ TEST_F(WordListCommandsTest, InsertedLinesAreFoundByNewListWords) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "prov         /exam\nsill /herring\n");
 
-    run = runVernikLex({"insert-list", folder.str() + "/list.txt", folder.str() + "/sv", "--mark-new"});
+    run = runVernikLex(
+        {"insert-list", folder.str() + "/list.txt", folder.str() + "/sv", "--mark-new"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(TestFolder::read(folder / "sv/Palt.lex"),
-              ".P\r\nP\r\n.prov\r\ntest\r\nthe test\r\ns\xE5g\r\n\xA4" "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n");
+              ".P\r\nP\r\n.prov\r\ntest\r\nthe test\r\ns\xE5g\r\n\xA4"
+              "exam\r\n.p\xFF\xFF\xFF\r\nF\r\n");
     run = runVernikLex({"new-list-words", folder.str() + "/list.txt", folder.str() + "/sv"});
     // The inserted alternatives carry the new-word mark, so they still count as new.
     EXPECT_EQ(run.out, "prov         /exam\nsill         /herring\n");

@@ -95,8 +95,8 @@ int runInsertList(const Arguments& args) {
 int runNewListWords(const Arguments& args) {
     if (args.size() != 2) return usage("usage: vernik-lex new-list-words LISTFILE LEXICON\n");
     const std::string& folder = args[1];
-    const BatchRunReport run = newListWords(
-        args[0], [&](const std::string& head) { return lookUpHead(folder, head); });
+    const BatchRunReport run =
+        newListWords(args[0], [&](const std::string& head) { return lookUpHead(folder, head); });
     return report(run, "lines") != 0 || !run.messages.empty() ? 1 : 0;
 }
 
