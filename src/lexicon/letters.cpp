@@ -150,10 +150,14 @@ std::string lowerCase(std::string_view text) {
     return out;
 }
 
-std::string trimHeadword(std::string_view text) {
+std::string_view trimmedHeadword(std::string_view text) {
     while (text.size() > 1 && isTrimmed(text.front())) text.remove_prefix(1);
     while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-    return std::string(text);
+    return text;
+}
+
+std::string trimHeadword(std::string_view text) {
+    return std::string(trimmedHeadword(text));
 }
 
 int compareHeadwordLines(std::string_view a, std::string_view b, const CollationRank& rank) {

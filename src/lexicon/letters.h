@@ -48,6 +48,7 @@ char lowerCase(char c);
 // Without the leading and trailing characters blank , . / : ; and ¤. At least
 // the last character survives the cut at the front.
 std::string trimHeadword(std::string_view text);
+std::string_view trimmedHeadword(std::string_view text);
 
 // Orders two headword lines (each beginning with "." and the initial letter)
 // from their third character on, by rank. Negative, zero or positive.

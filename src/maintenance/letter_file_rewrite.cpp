@@ -36,12 +36,6 @@ bool hasMark(std::string_view line) {
     return !line.empty() && line[0] == kNewWordMark;
 }
 
-// Removes the new-word mark of an alternative line, unless the line would
-// then begin with "." and read as a headword.
-void clearMark(std::string& line) {
-    if (hasMark(line) && !isHeadwordLine(std::string_view(line).substr(1))) line.erase(0, 1);
-}
-
 // Whether the headword of `line` ("." + headword) sorts before `word`. The
 // initial letters are not compared; a headword that equals the word from its
 // second character on sorts at the word's place unless it is shorter. A word
@@ -128,7 +122,7 @@ class Rewrite {
             }
             return;
         }
-        if (markClearing_) clearMark(L_);
+        if (markClearing_) clearNewWordMark(L_);
         write(L_);
     }
 
@@ -188,7 +182,8 @@ class Rewrite {
         if (!isWordOrMarkedWord(L_)) return false;
         T_.clear();
         markClearing_ = true;
-        clearMark(L_);
+        result_.clearedLaterMarks = true;
+        clearNewWordMark(L_);
         return true;
     }
 

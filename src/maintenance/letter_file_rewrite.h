@@ -53,6 +53,10 @@ struct RewriteResult {
     // The source ended before the end-of-file sentinel closed the changed
     // entry (a damaged letter file): the entry was written at the end.
     bool sourceEndedEarly = false;
+    // The word was the headword's first alternative already: the new-word
+    // marks of the lines after the entry were cleared (those of one-character
+    // headwords' blocks excepted).
+    bool clearedLaterMarks = false;
 };
 
 // Rewrites the letter file whose lines are `source` (lines longer than the

@@ -52,4 +52,15 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
     return cp;
 }
 
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        // A malformed sequence reads as U+FFFD and steps one byte only.
+        if (nextCodePoint(bytes, pos) == 0xFFFD && bytes.substr(start, 3) != "\xEF\xBF\xBD") {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace vernik

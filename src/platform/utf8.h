@@ -15,4 +15,7 @@ void appendUtf8(std::string& out, char32_t codePoint);
 // U+FFFD and is stepped over one byte at a time.
 char32_t nextCodePoint(std::string_view utf8, std::size_t& pos);
 
+// Whether the bytes are well-formed UTF-8 throughout.
+bool isValidUtf8(std::string_view bytes);
+
 }  // namespace vernik

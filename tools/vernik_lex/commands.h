@@ -24,5 +24,9 @@ int runComment(const Arguments& args);
 int runBytesToDigits(const Arguments& args);
 int runDigitsToBytes(const Arguments& args);
 int runUnicodeToCyr(const Arguments& args);
+int runReverse(const Arguments& args);
+int runToList(const Arguments& args);
+int runInsertList(const Arguments& args);
+int runNewListWords(const Arguments& args);
 
 }  // namespace vernik::lex

@@ -66,6 +66,22 @@ constexpr std::string_view kUsage =
     "      convert the UTF-8 Cyrillic text of FILE to the program's Cyrillic font\n"
     "      layout, write it to FILE with its last three characters replaced by\n"
     "      \"con\" and print that name\n"
+    "  reverse SOURCE OUTDIR [--exclude WORD]...\n"
+    "      reverse the lexicon folder SOURCE into OUTDIR (made with its template\n"
+    "      letter files when missing): each alternative becomes a headword with\n"
+    "      the old headword as its alternative; alternatives that are an excluded\n"
+    "      WORD or begin with it and a blank or \"/\" (at most ten) are left out;\n"
+    "      prints SOURCE as a word list\n"
+    "  to-list SOURCE\n"
+    "      print the lexicon folder SOURCE as a word list, a line\n"
+    "      \".headword      /alternative/...\" per entry\n"
+    "  insert-list LISTFILE LEXICON [--mark-new]\n"
+    "      sort each line of the word list LISTFILE into the lexicon folder\n"
+    "      LEXICON: new headwords get an entry, existing ones the alternatives they\n"
+    "      lack (marked new with --mark-new); each letter file keeps its .bak\n"
+    "  new-list-words LISTFILE LEXICON\n"
+    "      print what the word list LISTFILE has that LEXICON and its\n"
+    "      supplementary lexicons lack, as a word list\n"
     "  import-dictd BASE OUTDIR\n"
     "      build the lexicon folder OUTDIR from the dictd dictionary BASE.index\n"
     "      with BASE.dict.dz or BASE.dict\n"
@@ -100,6 +116,10 @@ int main(int argc, char** argv) {
     if (command == "bytes-to-digits") return vernik::lex::runBytesToDigits(args);
     if (command == "digits-to-bytes") return vernik::lex::runDigitsToBytes(args);
     if (command == "unicode-to-cyr") return vernik::lex::runUnicodeToCyr(args);
+    if (command == "reverse") return vernik::lex::runReverse(args);
+    if (command == "to-list") return vernik::lex::runToList(args);
+    if (command == "insert-list") return vernik::lex::runInsertList(args);
+    if (command == "new-list-words") return vernik::lex::runNewListWords(args);
     std::fprintf(stderr, "vernik-lex: unknown command %s\n\n", command.c_str());
     std::fputs(kUsage.data(), stderr);
     return 2;
