@@ -37,7 +37,8 @@ fs::path makeSource(const fs::path& folder) {
     fs::create_directories(source);
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         std::vector<std::string> heads;
-        for (int i = 0; i < kHeadwords / 26; ++i) heads.push_back("." + randomWord(random, static_cast<char>(letter + 32)));
+        for (int i = 0; i < kHeadwords / 26; ++i)
+            heads.push_back("." + randomWord(random, static_cast<char>(letter + 32)));
         std::sort(heads.begin(), heads.end());
         heads.erase(std::unique(heads.begin(), heads.end()), heads.end());
         std::vector<std::string> lines{std::string(".") + letter, std::string(1, letter)};
