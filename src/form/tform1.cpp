@@ -28,6 +28,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createTextAreaPanel(client);
     createMediaControls(client);
     createBatchPanel(client);
+    createExcludedWordsPanel(client);
     createLexiconToolPanels(client);
     createFontControls(Fonts, client);
     createHexPanel(client);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 
 #include "form/font_controls.h"
 
@@ -283,6 +284,11 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPSam7 = nullptr;  // "Markera Nyord"
     QLabel* LabelPSam7 = nullptr;        // "Nyordsmarkering": marking is on
     QProgressBar* ProgressBar1 = nullptr;
+
+    // "Undantagna": the ten words the lexicon reversal leaves out.
+    QFrame* PanelUndan = nullptr;
+    std::array<QLineEdit*, 10> EditPUnd{};  // EditPUnd1 to EditPUnd10
+    QPushButton* ButtonPUnd1 = nullptr;     // "OK"
     // The text check "Textkontroll" and the new-word mark removal "Rensa nyord".
     QFrame* PanelTxtKontr = nullptr;
     QLabel* LabelTx1 = nullptr;
@@ -378,6 +384,7 @@ class TForm1 : public QMainWindow {
     void createTextAreaPanel(QWidget* client);
     void createMediaControls(QWidget* client);
     void createBatchPanel(QWidget* client);
+    void createExcludedWordsPanel(QWidget* client);
     void createHexPanel(QWidget* client);
     void createWebPanel(QWidget* client);
     void createManuals(QWidget* client);

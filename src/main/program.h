@@ -15,6 +15,7 @@
 #include "maintenance/change_mode.h"
 #include "maintenance/comment_editing.h"
 #include "maintenance/lexicon_tools.h"
+#include "maintenance/word_list_runs.h"
 #include "media/media_display.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
@@ -49,6 +50,7 @@ class Program {
     ReadingMode readingMode{form, state, outputBox};
     ChangeMode changeMode{form, state};
     BatchPanel batchPanel{form, state, *dialogs, [this] { lexiconChoice.Lex2offClick(); }};
+    WordListRuns wordListRuns{form, state, *dialogs, outputBox, batchPanel};
     CommentEditing commentEditing{form, state};
     LexiconTools lexiconTools{form, state, *dialogs, outputBox, lexiconChoice};
     SettingsPanels settingsPanels{form, state, *dialogs, settingsStore};

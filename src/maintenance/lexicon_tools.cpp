@@ -69,15 +69,8 @@ bool LexiconTools::lexicon1IsThere() {
     return false;
 }
 
-// Each line is added below what the box holds.
 void LexiconTools::appendReport(const std::vector<std::string>& lines) {
-    if (lines.empty()) return;
-    std::string text;
-    for (const std::string& line : lines) {
-        if (!text.empty() || outputBox_.length() > 0) text += '\n';
-        text += line;
-    }
-    outputBox_.appendToEnd(text);
+    outputBox_.appendLines(lines);
 }
 
 std::function<void(int)> LexiconTools::progressShown(const QString& caption) {

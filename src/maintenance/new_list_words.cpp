@@ -4,6 +4,7 @@
 #include <map>
 
 #include "lexicon/letters.h"
+#include "maintenance/input_box_lookup.h"
 #include "maintenance/word_list.h"
 #include "platform/files.h"
 
@@ -18,6 +19,18 @@ bool lexiconHas(const std::optional<HeadLookup>& found, const std::string& head)
 }
 
 }  // namespace
+
+LookUpHead lookUpThrough(InputBoxLookup& lookup) {
+    return [&lookup](const std::string& head) -> std::optional<HeadLookup> {
+        lookup.type(head);
+        HeadLookup found{.headwordLine = lookup.headwordBox(), .collected = {}};
+        const AltTable& table = lookup.table();
+        for (int slot = 1; slot <= std::min(table.AltCount, kAltSlots); ++slot) {
+            found.collected.push_back(table.slot(slot));
+        }
+        return found;
+    };
+}
 
 std::string newListWordsLine(const std::string& line, const LookUpHead& lookUp) {
     const std::string head = readWordListLine(line).head;

@@ -10,6 +10,8 @@
 // "Nya listord": what a word list has that Lexicon1 lacks, as a new word list.
 namespace vernik {
 
+class InputBoxLookup;
+
 // What the lookup of a head shows: the headword line it selected and the
 // lines it collected (that headword line and its alternatives, those of the
 // supplementary lexicons following). Nothing when the head's letter file is
@@ -19,6 +21,10 @@ struct HeadLookup {
     std::vector<std::string> collected;
 };
 using LookUpHead = std::function<std::optional<HeadLookup>(const std::string& head)>;
+
+// Looks heads up as typing them into the input box does; the boxes then
+// show the last lookup.
+LookUpHead lookUpThrough(InputBoxLookup& lookup);
 
 // The result line of one list line: the head and nine blanks followed by
 // "/" + each alternative the lexicon lacks, or the whole line (up to 250

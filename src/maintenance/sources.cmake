@@ -25,4 +25,5 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/batch_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/comment_editing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lexicon_tools.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/word_list_runs.cpp
 )

@@ -142,6 +142,16 @@ void OutputBox::appendToEnd(std::string_view bytes) {
     edit_.setTextCursor(cursor);
 }
 
+void OutputBox::appendLines(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty() || length() > 0) text += '\n';
+        text += line;
+    }
+    appendToEnd(text);
+}
+
 void OutputBox::clear() {
     edit_.clear();
 }

@@ -49,6 +49,8 @@ class OutputBox : public QObject {
     void insert(std::string_view bytes);
     // Adds to the end of the text.
     void appendToEnd(std::string_view bytes);
+    // Adds each line below what the box holds.
+    void appendLines(const std::vector<std::string>& lines);
     void clear();
 
     // The lines as the box wraps its text at its width: the lines a print shows.

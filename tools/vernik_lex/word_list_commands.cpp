@@ -4,12 +4,11 @@
 
 #include "commands.h"
 #include "lexicon/letters.h"
+#include "maintenance/input_box_lookup.h"
 #include "maintenance/lexicon_reversal.h"
 #include "maintenance/list_insertion.h"
 #include "maintenance/new_list_words.h"
 #include "platform/cp1252.h"
-#include "workspace/lexicon_lookup.h"
-#include "workspace/lookup_word.h"
 
 // The word-list commands: reverse, to-list, insert-list and new-list-words.
 namespace vernik::lex {
@@ -42,22 +41,6 @@ int report(const BatchRunReport& run, const char* droppedWhat) {
 int usage(const char* text) {
     std::fputs(text, stderr);
     return 2;
-}
-
-// The looked-up word's headword line and collected lines, as the input box
-// would show them after typing the head into it.
-std::optional<HeadLookup> lookUpHead(const std::string& folder, const std::string& head) {
-    const LookupWord word = analyseLookupWord(head);
-    if (word.word.empty()) return std::nullopt;
-    AltTable table;
-    const auto outcome =
-        lookUpInLexicons({.folder = folder, .word = word.word, .letter = word.initial}, table);
-    if (!outcome.altFileFound) return std::nullopt;
-    HeadLookup found{.headwordLine = table.slot(1), .collected = {}};
-    for (int slot = 1; slot <= std::min(table.AltCount, kAltSlots); ++slot) {
-        found.collected.push_back(table.slot(slot));
-    }
-    return found;
 }
 
 }  // namespace
@@ -94,9 +77,8 @@ int runInsertList(const Arguments& args) {
 
 int runNewListWords(const Arguments& args) {
     if (args.size() != 2) return usage("usage: vernik-lex new-list-words LISTFILE LEXICON\n");
-    const std::string& folder = args[1];
-    const BatchRunReport run =
-        newListWords(args[0], [&](const std::string& head) { return lookUpHead(folder, head); });
+    InputBoxLookup lookup(args[1]);
+    const BatchRunReport run = newListWords(args[0], lookUpThrough(lookup));
     return report(run, "lines") != 0 || !run.messages.empty() ? 1 : 0;
 }
 
