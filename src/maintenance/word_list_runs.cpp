@@ -30,8 +30,8 @@ std::string pathIn(const QLineEdit& box) {
 
 }  // namespace
 
-WordListRuns::WordListRuns(TForm1& form, SharedState& state, Dialogs& dialogs,
-                           OutputBox& outputBox, BatchPanel& panel)
+WordListRuns::WordListRuns(TForm1& form, SharedState& state, Dialogs& dialogs, OutputBox& outputBox,
+                           BatchPanel& panel)
     : QObject(&form), form_(form), state_(state), dialogs_(dialogs), outputBox_(outputBox) {
     connect(form_.ButtonPSam6, &QPushButton::clicked, this, &WordListRuns::ButtonPSam6Click);
     connect(form_.ButtonPUnd1, &QPushButton::clicked, this, &WordListRuns::ButtonPUnd1Click);
@@ -45,9 +45,11 @@ WordListRuns::WordListRuns(TForm1& form, SharedState& state, Dialogs& dialogs,
 // what they hold.
 void WordListRuns::ButtonPSam6Click() {
     const auto& words = state_.settings.ExcludedWords;
-    const bool given = std::any_of(words.begin(), words.end(), [](const auto& w) { return !w.empty(); });
+    const bool given =
+        std::any_of(words.begin(), words.end(), [](const auto& w) { return !w.empty(); });
     if (given) {
-        for (std::size_t i = 0; i < words.size(); ++i) form_.EditPUnd[i]->setText(fromBytes(words[i]));
+        for (std::size_t i = 0; i < words.size(); ++i)
+            form_.EditPUnd[i]->setText(fromBytes(words[i]));
     }
     form_.PanelUndan->show();
     form_.PanelUndan->raise();
@@ -74,10 +76,12 @@ BatchProgress WordListRuns::progressShown() {
 void WordListRuns::finish(const BatchRunReport& report) {
     outputBox_.appendLines(report.listLines);
     QStringList lines;
-    if (!report.error.empty()) lines << QStringLiteral("Körningen avbröts: ") + fromBytes(report.error);
+    if (!report.error.empty())
+        lines << QStringLiteral("Körningen avbröts: ") + fromBytes(report.error);
     for (const std::string& message : report.messages) lines << fromBytes(message);
     if (report.droppedPairs > 0) {
-        lines << QStringLiteral("%1 rader utan bokstavsfil lämnades utanför.").arg(report.droppedPairs);
+        lines << QStringLiteral("%1 rader utan bokstavsfil lämnades utanför.")
+                     .arg(report.droppedPairs);
     }
     form_.ProgressBar1->hide();
     form_.Edit3->hide();
@@ -111,11 +115,12 @@ void WordListRuns::runInsertion() {
 void WordListRuns::runNewListWords() {
     auto& ws = state_.workspace;
     ws.ActiveLexiconFolder = ws.Lexicon1Folder;
-    InputBoxLookup lookup(ws.Lexicon1Folder,
-                          {.rank = ws.CollationRank,
-                           .special = {.foreignSpecial = state_.fonts.ForeignSpecial,
-                                       .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)},
-                           .keepFiles = true});
+    InputBoxLookup lookup(
+        ws.Lexicon1Folder,
+        {.rank = ws.CollationRank,
+         .special = {.foreignSpecial = state_.fonts.ForeignSpecial,
+                     .shift = static_cast<unsigned char>(state_.fonts.SpecialShift)},
+         .keepFiles = true});
     const BatchRunReport report =
         newListWords(pathIn(*form_.EditPSam1), lookUpThrough(lookup), progressShown());
     // The boxes show the last lookup, as after typing it.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -113,6 +115,28 @@ TEST(WordListInsertionTest, GivesTheBytesOfRewritingTheFilePerLine) {
             vernik::insertListEntry(vernik::splitLetterLines(old), entry, true));
     }
     EXPECT_EQ(folderBytes(folder / "fast"), folderBytes(folder / "slow"));
+}
+
+TEST(WordListInsertionTest, BadListFilesChangeNothingWrongly) {
+    TestFolder folder;
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>(i * 7);
+    folder.write("binary.txt", binary);
+    folder.write("long.txt", "p" + std::string(65536, 'x') + " /y\r\n");
+    std::string many;
+    for (int i = 0; i < 3000; ++i) many += "pa" + std::to_string(i) + " /x\r\n";
+    folder.write("many.txt", many);
+    for (const char* list : {"binary.txt", "long.txt", "many.txt"}) {
+        const auto report =
+            vernik::insertWordList((folder / list).string(), (folder / "lex").string(), false);
+        EXPECT_EQ(report.error, "") << list;
+    }
+    const Lines lines = vernik::splitLetterLines(TestFolder::read(folder / "lex/Palt.lex"));
+    // Every line stays a letter-file line, and the sentinel still closes the file.
+    EXPECT_TRUE(
+        std::all_of(lines.begin(), lines.end(), [](const auto& l) { return l.size() <= 255; }));
+    EXPECT_EQ(lines.end()[-2], ".p\xFF\xFF\xFF");
+    EXPECT_GT(lines.size(), 6000u);
 }
 
 TEST(WordListInsertionTest, AMissingListFileIsReported) {
