@@ -160,6 +160,8 @@ void BatchPanel::setUp(const Setup& setup) {
     form_.ButtonPSam4->hide();
     form_.Edit3->show();
     form_.Edit3->raise();
+    // Typing goes to the first path box, not to the document behind the panel.
+    form_.EditPSam1->setFocus();
 }
 
 void BatchPanel::showRow(int row, bool shown) {
