@@ -5,6 +5,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -57,6 +58,17 @@ class TestFolder {
     static std::string read(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Every file of `folder` with its bytes, the lexicon lock file aside.
+    static std::map<std::string, std::string> filesIn(const std::filesystem::path& folder) {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.is_regular_file() && entry.path().filename() != ".vernik.lock") {
+                files[entry.path().filename().string()] = read(entry.path());
+            }
+        }
+        return files;
     }
 
     // The names of the entries of `folder`.

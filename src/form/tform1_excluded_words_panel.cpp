@@ -3,19 +3,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
-#include "platform/widget_look.h"
 
 namespace vernik {
 
 // The ten boxes of the words the lexicon reversal leaves out, in two columns,
 // over the batch panel.
 void TForm1::createExcludedWordsPanel(QWidget* client) {
-    PanelUndan = new QFrame(client);
-    PanelUndan->setObjectName(QStringLiteral("PanelUndan"));
-    PanelUndan->setGeometry(200, 150, 330, 190);
-    PanelUndan->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*PanelUndan, look::buttonFace());
+    PanelUndan = raisedPanel(client, QStringLiteral("PanelUndan"), QRect(200, 150, 330, 190));
     auto* title = new QLabel(QStringLiteral("Undantagna ord"), PanelUndan);
     title->setGeometry(10, 6, 300, 14);
     for (int i = 0; i < 10; ++i) {
@@ -27,7 +23,6 @@ void TForm1::createExcludedWordsPanel(QWidget* client) {
     ButtonPUnd1 = new QPushButton(QStringLiteral("OK"), PanelUndan);
     ButtonPUnd1->setObjectName(QStringLiteral("ButtonPUnd1"));
     ButtonPUnd1->setGeometry(125, 160, 80, 25);
-    PanelUndan->hide();
 }
 
 }  // namespace vernik

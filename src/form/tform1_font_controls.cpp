@@ -4,27 +4,13 @@
 #include <QPushButton>
 
 #include "form/font_controls.h"
+#include "form/panel_making.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
 #include "settings/special_alphabet.h"
 
 namespace vernik {
 namespace {
-
-template <typename Control>
-Control* placed(Control* control, const QString& name, const QRect& place) {
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
-QFrame* panel(QWidget* client, const QString& name, const QRect& place) {
-    auto* frame = placed(new QFrame(client), name, place);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*frame, look::buttonFace());
-    frame->hide();
-    return frame;
-}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
     auto* made = placed(new QLabel(text, parent), name, place);
@@ -41,7 +27,7 @@ QLineEdit* box(QWidget* parent, const QString& name, const QRect& place) {
 }
 
 void createFontPanel(FontControls& c, QWidget* client) {
-    c.PanelFont = panel(client, QStringLiteral("PanelFont"), QRect(230, 130, 330, 200));
+    c.PanelFont = raisedPanel(client, QStringLiteral("PanelFont"), QRect(230, 130, 330, 200));
     QFrame* p = c.PanelFont;
     c.LabelPF1 = label(p, QStringLiteral("LabelPF1"), QStringLiteral("Ändring av font gäller"),
                        QRect(10, 8, 200, 16));
@@ -63,7 +49,7 @@ void createFontPanel(FontControls& c, QWidget* client) {
 }
 
 void createCharacterTablePanel(FontControls& c, QWidget* client) {
-    c.PanelTab1 = panel(client, QStringLiteral("PanelTab1"), QRect(230, 150, 330, 120));
+    c.PanelTab1 = raisedPanel(client, QStringLiteral("PanelTab1"), QRect(230, 150, 330, 120));
     const QString lines[] = {QStringLiteral("Lexikon1 innehåller en fil (teck.tab) som "),
                              QStringLiteral("ställer in font och teckentolkning"),
                              QStringLiteral("Vill du köra den?")};
@@ -93,7 +79,7 @@ void createKeyboardMap(FontControls& c, QWidget* client) {
 }
 
 void createKeyboardShiftPanel(FontControls& c, QWidget* client) {
-    c.PanelBias = panel(client, QStringLiteral("PanelBias"), QRect(560, 30, 240, 84));
+    c.PanelBias = raisedPanel(client, QStringLiteral("PanelBias"), QRect(560, 30, 240, 84));
     const QString captions[] = {QStringLiteral("-64"), QStringLiteral("+/- 0"),
                                 QStringLiteral("+64"), QStringLiteral("+128")};
     QPushButton** buttons[] = {&c.ButtonPBias1, &c.ButtonPBias2, &c.ButtonPBias3, &c.ButtonPBias4};
@@ -108,7 +94,7 @@ void createKeyboardShiftPanel(FontControls& c, QWidget* client) {
 }
 
 void createMoveAaoPanel(FontControls& c, QWidget* client) {
-    c.PanelKonv = panel(client, QStringLiteral("PanelKonv"), QRect(180, 130, 440, 170));
+    c.PanelKonv = raisedPanel(client, QStringLiteral("PanelKonv"), QRect(180, 130, 440, 170));
     const QString lines[] = {
         QStringLiteral("I Vernik-fonter flyttas ÄÅÖäåö  nedåt. från  C4,C5,D6,E4,E5,F6 "),
         QStringLiteral("till A4,A5,A6,B4,B5,B6. Du kan växla mellan dessa lägen i "),

@@ -4,32 +4,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
 #include "platform/widget_look.h"
 
 namespace vernik {
-namespace {
-
-template <typename Control>
-Control* placed(Control* control, const QString& name, const QRect& place) {
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
-QFrame* toolPanel(QWidget* client, const QString& name, const QRect& place) {
-    auto* panel = placed(new QFrame(client), name, place);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*panel, look::buttonFace());
-    panel->hide();
-    return panel;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // Both panels open over the comment box.
 void TForm1::createLexiconToolPanels(QWidget* client) {
-    PanelTxtKontr = toolPanel(client, QStringLiteral("PanelTxtKontr"), QRect(270, 5, 465, 110));
+    PanelTxtKontr = raisedPanel(client, QStringLiteral("PanelTxtKontr"), QRect(270, 5, 465, 110));
     LabelTx1 = placed(
         new QLabel(QStringLiteral("Denna procedure genomsöker en fil och listar"), PanelTxtKontr),
         QStringLiteral("LabelTx1"), QRect(8, 6, 449, 14));
@@ -48,7 +32,7 @@ void TForm1::createLexiconToolPanels(QWidget* client) {
     ButtonTx2 = placed(new QPushButton(QStringLiteral("KÖR"), PanelTxtKontr),
                        QStringLiteral("ButtonTx2"), QRect(250, 74, 80, 24));
 
-    PanelNyord = toolPanel(client, QStringLiteral("PanelNyord"), QRect(270, 5, 465, 130));
+    PanelNyord = raisedPanel(client, QStringLiteral("PanelNyord"), QRect(270, 5, 465, 130));
     LabelPNyord1 =
         placed(new QLabel(QStringLiteral("KÖR tar bort nyordsmärkena (¤) i hela mappen nedan."),
                           PanelNyord),

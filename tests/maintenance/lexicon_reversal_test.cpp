@@ -17,17 +17,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Every file of a folder with its bytes (the lock file aside).
-std::map<std::string, std::string> folderBytes(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.is_regular_file() && entry.path().filename() != ".vernik.lock") {
-            files[entry.path().filename().string()] = TestFolder::read(entry.path());
-        }
-    }
-    return files;
-}
-
 Lines letterFile(char letter, const Lines& entries) {
     Lines lines = vernik::letterFileTemplate(letter);
     lines.insert(lines.begin() + 2, entries.begin(), entries.end());
@@ -74,11 +63,11 @@ TEST_F(LexiconReversalTest, ReversesPairsAndListsTheSource) {
 
 TEST_F(LexiconReversalTest, RefusesToWriteIntoItsSource) {
     folder.writeLines("src/Palt.lex", letterFile('P', {".prov", "test"}));
-    const auto before = folderBytes(folder / "src");
+    const auto before = TestFolder::filesIn(folder / "src");
     const auto report = vernik::reverseLexicon({.sourceFolder = (folder / "src").string(),
                                                 .destinationFolder = (folder / "src/").string()});
     EXPECT_NE(report.error, "");
-    EXPECT_EQ(folderBytes(folder / "src"), before);
+    EXPECT_EQ(TestFolder::filesIn(folder / "src"), before);
 }
 
 TEST_F(LexiconReversalTest, ASourceWithoutSentinelsLosesNoEntry) {
@@ -169,8 +158,8 @@ TEST(LexiconReversalAgreementTest, GivesTheBytesOfRewritingAFilePerPair) {
                                     .destinationFolder = (folder / "fast").string()});
         ASSERT_EQ(report.error, "");
         reverseLiterally(folder / "src", folder / "slow");
-        const auto fast = folderBytes(folder / "fast");
-        const auto slow = folderBytes(folder / "slow");
+        const auto fast = TestFolder::filesIn(folder / "fast");
+        const auto slow = TestFolder::filesIn(folder / "slow");
         ASSERT_EQ(fast.size(), slow.size());
         for (const auto& [name, bytes] : slow) {
             EXPECT_TRUE(fast.at(name) == bytes) << "seed " << seed << ": " << name;

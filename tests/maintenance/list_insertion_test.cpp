@@ -74,16 +74,6 @@ TEST_P(InsertListEntryTest, SortsTheLineIntoTheLetterFile) {
 INSTANTIATE_TEST_SUITE_P(Lines, InsertListEntryTest, ::testing::ValuesIn(kInsertCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-std::map<std::string, std::string> folderBytes(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.is_regular_file() && entry.path().filename() != ".vernik.lock") {
-            files[entry.path().filename().string()] = TestFolder::read(entry.path());
-        }
-    }
-    return files;
-}
-
 // One write of the letter file and its backup per list line, as each line
 // renames the file to its backup and copies it back with the line sorted in.
 TEST(WordListInsertionTest, GivesTheBytesOfRewritingTheFilePerLine) {
@@ -114,7 +104,7 @@ TEST(WordListInsertionTest, GivesTheBytesOfRewritingTheFilePerLine) {
         std::ofstream(*file, std::ios::binary) << vernik::joinLinesCrLf(
             vernik::insertListEntry(vernik::splitLetterLines(old), entry, true));
     }
-    EXPECT_EQ(folderBytes(folder / "fast"), folderBytes(folder / "slow"));
+    EXPECT_EQ(TestFolder::filesIn(folder / "fast"), TestFolder::filesIn(folder / "slow"));
 }
 
 TEST(WordListInsertionTest, BadListFilesChangeNothingWrongly) {
