@@ -128,7 +128,10 @@ NewDocument createNewDocument(const std::filesystem::path& folder, NewDocumentKi
     const std::string extension = newDocumentExtension(kind);
     for (int number = 1; number <= kMaxNameTries; ++number) {
         const std::string suffix = number == 1 ? "" : " " + std::to_string(number);
-        const std::filesystem::path path = folder / ("Nytt dokument" + suffix + extension);
+        std::string name = "Nytt dokument";
+        name += suffix;
+        name += extension;
+        const std::filesystem::path path = folder / name;
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) {

@@ -72,7 +72,9 @@ void writeDestination(const ReversalRequest& request, const PairsByFile& pairs,
         report.error = "Mappen " + shownName(request.destinationFolder) + " kunde inte l\xE5sas";
         return;
     }
-    for (const auto& [file, filePairs] : pairs) {
+    for (const auto& filePairsOf : pairs) {
+        const std::filesystem::path& file = filePairsOf.first;
+        const std::vector<Pair>& filePairs = filePairsOf.second;
         const auto bytes = readFileBytes(file);
         if (!bytes) {
             report.error = "Filen " + shownName(file) + " kunde inte l\xE4sas";

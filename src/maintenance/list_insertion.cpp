@@ -235,7 +235,9 @@ BatchRunReport insertWordList(const std::string& listFile, const std::string& le
         report.error = "Mappen " + cp1252FromUtf8Lossy(lexiconFolder) + " kunde inte l\xE5sas";
         return report;
     }
-    for (const auto& [file, entries] : entriesByFile) {
+    for (const auto& entriesOf : entriesByFile) {
+        const std::filesystem::path& file = entriesOf.first;
+        const std::vector<WordListEntry>& entries = entriesOf.second;
         const auto original = readFileBytes(file);
         if (!original) {
             report.error = "Filen " + cp1252FromUtf8Lossy(file.string()) + " kunde inte l\xE4sas";
