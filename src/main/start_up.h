@@ -53,7 +53,6 @@ class StartUp : public QObject {
     // nothing until its subsystem provides the real work.
     void enableLargestMouseWriting(bool /*screenIsWide*/) {}
     void setUpMouseWritingFonts() {}
-    void loadLanguageDescription(const std::string& /*file*/) {}
     void loadInterfaceLanguage(int /*number*/) {}
 
     TForm1& form_;
