@@ -16,8 +16,8 @@
 namespace vernik {
 
 // How many captions each group holds, in file order.
-inline constexpr std::array<std::size_t, 12> kLabelGroupSizes = {11, 5, 5, 8, 9, 6,
-                                                                 4, 17, 8, 9, 3, 4};
+inline constexpr std::array<std::size_t, 12> kLabelGroupSizes = {11, 5,  5, 8, 9, 6,
+                                                                 4,  17, 8, 9, 3, 4};
 
 inline constexpr std::size_t labelCount() {
     std::size_t count = 0;

@@ -9,6 +9,7 @@ list(APPEND VERNIK_CORE_SOURCES
 list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/extras_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hex_view_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/language_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/manuals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/other_programs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_page.cpp

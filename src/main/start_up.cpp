@@ -238,7 +238,7 @@ void StartUp::chooseStartLanguage() {
                                          QString::fromStdString(language.line)));
         return;
     }
-    if (language.number > 0) loadInterfaceLanguage(language.number);
+    if (language.number > 0 && languageLoader_) languageLoader_(language.number);
 }
 
 void StartUp::setTextAreaHeightField(int height) {

@@ -80,7 +80,8 @@ TEST(LabelFile, ShortLinesAndShortFiles) {
     // A spare line between groups 1 and 2 changes nothing.
     std::vector<std::string> body = fullBody(false);
     body.insert(body.begin() + 11, {"Reserv", "Reserv"});
-    EXPECT_EQ(parseLabelFile(labelFile(body)).texts, parseLabelFile(labelFile(fullBody(false))).texts);
+    EXPECT_EQ(parseLabelFile(labelFile(body)).texts,
+              parseLabelFile(labelFile(fullBody(false))).texts);
 }
 
 TEST(LabelFile, Utf8AgainstWindows1252) {

@@ -50,7 +50,13 @@ TEST(LanguageFolders, Description) {
     root.write("Lang2/flagga.png", "not really a picture");
     const std::vector<Case> cases = {
         {"name and picture", "Engelska", "flagga.png", 20, "Engelska", true},
-        {"Windows-1252 name", "Fran\xE7" "ais", " flagga.png ", 20, "Fran\xC3\xA7" "ais", true},
+        {"Windows-1252 name",
+         "Fran\xE7"
+         "ais",
+         " flagga.png ", 20,
+         "Fran\xC3\xA7"
+         "ais",
+         true},
         {"missing picture", "English", "saknas.png", 20, "English", false},
         {"picture outside the folder", "English", "../Lang2/flagga.png", 20, "English", false},
         {"no picture line", "English", "", 20, "English", false},
@@ -80,8 +86,8 @@ TEST(LanguageFolders, StartLanguageFromLine17) {
         bool unreadable;
     };
     const std::vector<Case> cases = {
-        {"2", 20, 2, false},    {" 3 ", 17, 3, false},  {"0", 20, 0, false},
-        {"-1", 20, 0, false},   {"2", 16, 0, false},    {"", 20, 0, false},
+        {"2", 20, 2, false},     {" 3 ", 17, 3, false}, {"0", 20, 0, false},
+        {"-1", 20, 0, false},    {"2", 16, 0, false},   {"", 20, 0, false},
         {"tv\xE5", 20, 0, true}, {"2a", 20, 0, true},   {"99999999999", 20, 0, true},
     };
     for (const Case& c : cases) {
