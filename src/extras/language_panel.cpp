@@ -53,8 +53,8 @@ std::vector<std::function<void(const std::string&)>> captionTargets(TForm1& f, S
     return {
         // 1: the main menu
         menu(f.Arkiv1), menu(f.Redigera1), menu(f.Lex1), menu(f.Options), menu(f.LexAdd),
-        menu(f.Bruk1), item(f.OmVernik11), item(f.Lang1), menu(f.Andraprogram1),
-        item(f.Musskrift0), item(f.Spsp1),
+        menu(f.Bruk1), item(f.OmVernik11), item(f.Lang1), menu(f.Andraprogram1), item(f.Musskrift0),
+        item(f.Spsp1),
         // 2: the boxes of the lookup
         box(f.Edit1), box(f.Edit2), box(f.EditPAlt1), box(f.EditPAlt2), box(f.EditPAlt3),
         // 3: the pop-up menu of the output box
@@ -211,8 +211,7 @@ void LanguagePanel::ApplyLabelFile(const LabelTexts& labels) {
         if (labels.texts[index]) targets[index](*labels.texts[index]);
     }
 
-    form_.Button1->setText(
-        fromBytes(showLexicon ? ws.CaptionShowLexicon : ws.CaptionCloseLexicon));
+    form_.Button1->setText(fromBytes(showLexicon ? ws.CaptionShowLexicon : ws.CaptionCloseLexicon));
     form_.Button2->setText(
         fromBytes(addComments ? ws.CaptionAddComments : ws.CaptionReplaceComments));
     form_.Lex2off->setText(

@@ -14,8 +14,7 @@ void TForm1::createLanguagePanel(QWidget* client) {
     PanelLang->setFrameStyle(QFrame::Panel | QFrame::Raised);
     setGround(*PanelLang, look::buttonFace());
 
-    LabelPLang7 =
-        new QLabel(QStringLiteral("Språk för etiketter och bruksanvisningar"), PanelLang);
+    LabelPLang7 = new QLabel(QStringLiteral("Språk för etiketter och bruksanvisningar"), PanelLang);
     LabelPLang7->setObjectName(QStringLiteral("LabelPLang7"));
     LabelPLang7->setGeometry(12, 8, 376, 20);
     LabelPLang0 = new QLabel(

@@ -114,9 +114,9 @@ TEST_F(LanguageWindowTest, Line17AtStart) {
         QString menu;
         bool message;
     };
-    for (const Case& c : {Case{"0", QStringLiteral("Arkiv"), false},
-                          Case{"2", QStringLiteral("L2 file"), false},
-                          Case{"två", QStringLiteral("Arkiv"), true}}) {
+    for (const Case& c :
+         {Case{"0", QStringLiteral("Arkiv"), false}, Case{"2", QStringLiteral("L2 file"), false},
+          Case{"två", QStringLiteral("Arkiv"), true}}) {
         language(1, "L1", c.line17);
         language(2, "L2");
         start();
@@ -136,6 +136,10 @@ TEST_F(LanguageWindowTest, ShippedEnglishFromTheDataFolder) {
     EXPECT_EQ(form().Arkiv1->title(), "File");
     EXPECT_EQ(form().Lang1->text(), "Language");
     EXPECT_EQ(form().Button1->text(), "Show lexicon");
+    // The foreign special alphabet stays off, under its English caption.
+    EXPECT_FALSE(state().fonts.ForeignSpecial);
+    EXPECT_EQ(form().Specialalfabet2->text(), "Foreign Latin to special");
+    EXPECT_EQ(form().Specialalfabet1->text(), "Own Latin to special");
     EXPECT_TRUE(form().Memo3->toPlainText().startsWith(QStringLiteral("Manual")));
     EXPECT_TRUE(form().RichEdit2->toPlainText().contains(QStringLiteral("Output box")));
 }
