@@ -34,7 +34,8 @@ class LanguageWindowTest : public ProgramFixture {
         labels.texts[labelIndex({4, 1})] = name + " show";
         labels.texts[labelIndex({4, 2})] = name + " close";
         folder.write(folderName + "Etikett.txt", formatLabelFile(labels));
-        folder.write(folderName + "Sprk.txt", name + " manual");
+        folder.write(folderName + "Sprk.txt", name + " spr\xE5k");  // Windows-1252
+        folder.write(folderName + "Starttext.txt", "{\\rtf1\\ansi " + name + " {\\b start}}");
     }
 
     LanguagePanel& panel() { return program->languagePanel; }
@@ -62,7 +63,9 @@ TEST_F(LanguageWindowTest, SlotThreeLoadsLanguageThreeAndKeepsTwoStateCaptions) 
     EXPECT_EQ(panel().langBase(), 2);
     EXPECT_EQ(form().Arkiv1->title(), "L3 file");
     EXPECT_EQ(form().Button1->text(), "L3 close");
-    EXPECT_EQ(form().MemoLang->toPlainText(), "L3 manual");
+    EXPECT_EQ(form().MemoLang->toPlainText(), "L3 språk");
+    EXPECT_EQ(form().RichEdit2->toPlainText(), "L3 start");
+    EXPECT_FALSE(ws().OutputBoxStarted);
     // Captions the file leaves alone stay Swedish.
     EXPECT_EQ(form().Redigera1->title(), "Redigera");
 
