@@ -65,7 +65,7 @@ bool DocumentFiles::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool DocumentFiles::passesGuard(Action action) {
+bool DocumentFiles::passesGuard(int action) {
     if (!state_.document.DocumentChanged) return true;
     form_.RichEdit2->show();
     state_.document.PendingAction = action;
@@ -110,6 +110,9 @@ void DocumentFiles::runAction(int action) {
             Rensa1Click();
             break;
         default:
+            if (action >= kFirstLanguageSwitch && languageSwitch_) {
+                languageSwitch_(action - kFirstLanguageSwitch + 1);
+            }
             break;
     }
 }

@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace vernik {
 
@@ -19,6 +21,7 @@ class DocumentFiles : public QObject {
   public:
     // The commands the exit panel may hold back (PendingAction).
     enum Action { Exit = 1, New = 2, Open = 3, OpenPlain = 4, OpenFromPopup = 5, Clear = 7 };
+    static constexpr int kFirstLanguageSwitch = 8;
 
     DocumentFiles(TForm1& form, SharedState& state, Dialogs& dialogs, SettingsStore& settings);
 
@@ -35,6 +38,15 @@ class DocumentFiles : public QObject {
     void ButtonPExit2Click();  // "Nej"
     void ButtonPExit3Click();  // "Avbryt"
 
+    // Lets a command through when there are no unsaved changes; otherwise
+    // shows the exit panel with `action` pending and returns false.
+    bool passesGuard(int action);
+    // Runs a language switch that waited behind the exit panel (pending
+    // actions from 8 on: slot 1 of the language panel and up).
+    void setLanguageSwitch(std::function<void(int slot)> languageSwitch) {
+        languageSwitch_ = std::move(languageSwitch);
+    }
+
     // Opens a document named at start (on the command line or in the
     // settings file) as rich or plain text; false when it cannot be read.
     bool openStartDocument(const std::string& path, bool richText);
@@ -43,7 +55,6 @@ class DocumentFiles : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    bool passesGuard(Action action);
     void runAction(int action);
     void open(bool richText, bool searchSettings);
     bool chooseAndLoad(bool richText);
@@ -56,6 +67,7 @@ class DocumentFiles : public QObject {
     SharedState& state_;
     Dialogs& dialogs_;
     SettingsStore& settings_;
+    std::function<void(int)> languageSwitch_;
     bool closing_ = false;  // the program is ending: let the window close
 };
 

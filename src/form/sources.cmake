@@ -5,6 +5,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tform1_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_lexicon_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_exit_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_language_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_settings_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_text_area_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_media_controls.cpp

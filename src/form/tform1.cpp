@@ -24,6 +24,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createHiddenControls(client);
     createLexiconChoicePanels(client);
     createExitPanel(client);
+    createLanguagePanel(client);
     createSettingsPanels(client);
     createTextAreaPanel(client);
     createMediaControls(client);

@@ -91,6 +91,16 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPExit2 = nullptr;  // "Nej"
     QPushButton* ButtonPExit3 = nullptr;  // "Avbryt"
 
+    // The language panel: six slots of language folders, each a name and a picture.
+    QFrame* PanelLang = nullptr;
+    QLabel* LabelPLang0 = nullptr;  // "Det finns inga olika språk ...", cleared when one is found
+    std::array<QLabel*, 6> LabelPLang{};  // LabelPLang1..LabelPLang6, the names
+    std::array<QLabel*, 6> ImagePLang{};  // ImagePLang1..ImagePLang6, the pictures
+    QLabel* LabelPLang7 = nullptr;        // "Språk för etiketter och bruksanvisningar"
+    QPushButton* ButtonPLang1 = nullptr;  // "Stäng"
+    QPushButton* ButtonPLang2 = nullptr;  // "Flera språk", back by one
+    QPushButton* ButtonPLang3 = nullptr;  // "Flera språk", forward by one
+
     QFrame* Panel1 = nullptr;  // title page
     QTimer* Timer3 = nullptr;  // missing letter file: opens the lexicon choice
 
@@ -380,6 +390,7 @@ class TForm1 : public QMainWindow {
     void createHiddenControls(QWidget* client);
     void createLexiconChoicePanels(QWidget* client);
     void createExitPanel(QWidget* client);
+    void createLanguagePanel(QWidget* client);
     void createSettingsPanels(QWidget* client);
     void createTextAreaPanel(QWidget* client);
     void createMediaControls(QWidget* client);

@@ -15,6 +15,8 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
     state.workspace.CommandLineFile = std::move(commandLineFile);
     state.settings.SystemSettingsFolders =
         systemSettingsFolders(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    documentFiles.setLanguageSwitch([this](int slot) { languagePanel.SwitchLanguage(slot); });
+    startUp.setLanguageLoader([this](int number) { languagePanel.startWith(number); });
     writing.setSaveCommand([this] { documentFiles.Spara1Click(); });
     settingsStore.setDocumentOpener([this](const std::string& path, bool richText) {
         return documentFiles.openStartDocument(path, richText);

@@ -8,6 +8,7 @@
 #include "document/text_area.h"
 #include "document/text_transformations.h"
 #include "extras/extras_window.h"
+#include "extras/language_panel.h"
 #include "form/shared_state.h"
 #include "form/tform1.h"
 #include "main/start_up.h"
@@ -59,6 +60,9 @@ class Program {
     FontPanel fontPanel{form, state, *dialogs};
     SpecialAlphabetKeys specialAlphabetKeys{form, state, outputBox};
     ExtrasWindow extras{form, state, *dialogs};
+    LanguagePanel languagePanel{form, state,
+                                [this](int action) { return documentFiles.passesGuard(action); },
+                                [this] { specialAlphabetKeys.Specialalfabet2Click(); }};
     EditCommands editCommands{form, state, *dialogs, outputBox};
     TextTransformations transformations{form, state, *dialogs, outputBox};
 };

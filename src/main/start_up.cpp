@@ -13,9 +13,10 @@
 #include <algorithm>
 #include <tuple>
 
-#include "extras/start_language.h"
+#include "extras/language_folders.h"
 #include "form/shared_state.h"
 #include "form/tform1.h"
+#include "platform/data_folder.h"
 #include "platform/decimal_number.h"
 #include "platform/files.h"
 #include "platform/qt_text.h"
@@ -228,10 +229,16 @@ void StartUp::decideLexicon1() {
 }
 
 void StartUp::chooseStartLanguage() {
-    const StartLanguage language = findStartLanguage(state_.workspace.StartFolder);
-    if (!language.descriptionFound) return;
-    loadLanguageDescription(language.descriptionFile);
-    if (language.number > 0) loadInterfaceLanguage(language.number);
+    const auto root =
+        languageRoot(state_.workspace.StartFolder, findDataFolder(currentExecutable()));
+    const StartLanguage language = findStartLanguage(root);
+    if (language.lineUnreadable) {
+        showInMessageBar(form_, QStringLiteral("Rad 17 i %1 är inget heltal: %2")
+                                    .arg(QString::fromStdString(language.descriptionFile.string()),
+                                         QString::fromStdString(language.line)));
+        return;
+    }
+    if (language.number > 0 && languageLoader_) languageLoader_(language.number);
 }
 
 void StartUp::setTextAreaHeightField(int height) {

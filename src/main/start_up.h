@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace vernik {
 
@@ -22,6 +24,8 @@ class StartUp : public QObject {
     // (or, failing an activation, the first showing).
     void FormActivate();
     bool hasRun() const { return hasRun_; }
+    // Loads interface language `number` (from 1) at start.
+    void setLanguageLoader(std::function<void(int)> loader) { languageLoader_ = std::move(loader); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,12 +57,11 @@ class StartUp : public QObject {
     // nothing until its subsystem provides the real work.
     void enableLargestMouseWriting(bool /*screenIsWide*/) {}
     void setUpMouseWritingFonts() {}
-    void loadLanguageDescription(const std::string& /*file*/) {}
-    void loadInterfaceLanguage(int /*number*/) {}
 
     TForm1& form_;
     SharedState& state_;
     SettingsStore& settings_;
+    std::function<void(int)> languageLoader_;
     bool hasRun_ = false;
 };
 
