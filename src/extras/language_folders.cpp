@@ -40,7 +40,7 @@ std::string_view lineOf(const std::vector<std::string_view>& lines, std::size_t 
 
 std::filesystem::path languageRoot(const std::filesystem::path& startFolder,
                                    const std::optional<std::filesystem::path>& dataFolder) {
-    const std::filesystem::path own = startFolder / "Lang";
+    std::filesystem::path own = startFolder / "Lang";
     std::error_code ec;
     if (std::filesystem::is_directory(own, ec) || !dataFolder) return own;
     return *dataFolder / "Lang";
