@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
 #include "platform/widget_look.h"
 
@@ -13,23 +14,16 @@ namespace {
 constexpr int kRowWidth = 480;
 constexpr int kBrowseLeft = 496;
 
-template <typename Control>
-Control* placed(Control* control, const QString& name, int left, int top, int width, int height) {
-    control->setObjectName(name);
-    control->setGeometry(left, top, width, height);
-    return control;
-}
-
 QLabel* label(QWidget* panel, const QString& name, const QString& text, int left, int top,
               int width) {
-    auto* made = placed(new QLabel(text, panel), name, left, top, width, 14);
+    auto* made = placed(new QLabel(text, panel), name, QRect(left, top, width, 14));
     made->setTextFormat(Qt::PlainText);
     return made;
 }
 
 QPushButton* button(QWidget* panel, const QString& name, const QString& caption, int left, int top,
                     int width) {
-    return placed(new QPushButton(caption, panel), name, left, top, width, 25);
+    return placed(new QPushButton(caption, panel), name, QRect(left, top, width, 25));
 }
 
 }  // namespace
@@ -37,9 +31,7 @@ QPushButton* button(QWidget* panel, const QString& name, const QString& caption,
 // The batch panel, raised over the output box by the lexicon menu's folder
 // operations; each row is shown when the one before it is filled in.
 void TForm1::createBatchPanel(QWidget* client) {
-    PanelSam1 = placed(new QFrame(client), QStringLiteral("PanelSam1"), 100, 130, 600, 212);
-    PanelSam1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*PanelSam1, look::buttonFace());
+    PanelSam1 = raisedPanel(client, QStringLiteral("PanelSam1"), QRect(100, 130, 600, 212));
 
     LabelPSam4 = label(PanelSam1, QStringLiteral("LabelPSam4"), QString(), 8, 6, 580);
     QFont titleFont = LabelPSam4->font();
@@ -60,8 +52,8 @@ void TForm1::createBatchPanel(QWidget* client) {
         const QString suffix = QString::number(number++);
         *row.prompt =
             label(PanelSam1, QStringLiteral("LabelPSam") + suffix, QString(), 8, row.top, 580);
-        *row.box = placed(new QLineEdit(PanelSam1), QStringLiteral("EditPSam") + suffix, 8,
-                          row.top + 17, kRowWidth, 21);
+        *row.box = placed(new QLineEdit(PanelSam1), QStringLiteral("EditPSam") + suffix,
+                          QRect(8, row.top + 17, kRowWidth, 21));
         *row.browse = button(PanelSam1, QStringLiteral("ButtonPSam") + suffix,
                              QStringLiteral("Bläddra"), kBrowseLeft, row.top + 15, 90);
     }
@@ -86,7 +78,7 @@ void TForm1::createBatchPanel(QWidget* client) {
     PanelSam1->hide();
 
     ProgressBar1 =
-        placed(new QProgressBar(client), QStringLiteral("ProgressBar1"), 272, 34, 409, 16);
+        placed(new QProgressBar(client), QStringLiteral("ProgressBar1"), QRect(272, 34, 409, 16));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->hide();

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
 #include "platform/question_panel.h"
 #include "platform/widget_look.h"
@@ -12,11 +13,7 @@ namespace vernik {
 
 // The question about unsaved changes, drawn like a message box over the window.
 void TForm1::createExitPanel(QWidget* client) {
-    PanelExit = new QFrame(client);
-    PanelExit->setObjectName(QStringLiteral("PanelExit"));
-    PanelExit->setGeometry(240, 150, 330, 120);
-    PanelExit->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*PanelExit, look::buttonFace());
+    PanelExit = raisedPanel(client, QStringLiteral("PanelExit"), QRect(240, 150, 330, 120));
 
     LabelPExit1 = new QLabel(QStringLiteral("Vernik1"), PanelExit);
     LabelPExit1->setGeometry(0, 0, 330, 20);

@@ -2,17 +2,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
 #include "platform/widget_look.h"
 
 namespace vernik {
 
 void TForm1::createLanguagePanel(QWidget* client) {
-    PanelLang = new QFrame(client);
-    PanelLang->setObjectName(QStringLiteral("PanelLang"));
-    PanelLang->setGeometry(200, 60, 400, 300);
-    PanelLang->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*PanelLang, look::buttonFace());
+    PanelLang = raisedPanel(client, QStringLiteral("PanelLang"), QRect(200, 60, 400, 300));
 
     LabelPLang7 = new QLabel(QStringLiteral("Språk för etiketter och bruksanvisningar"), PanelLang);
     LabelPLang7->setObjectName(QStringLiteral("LabelPLang7"));

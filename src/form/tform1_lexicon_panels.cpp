@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
-#include "platform/widget_look.h"
 
 namespace vernik {
 namespace {
@@ -20,32 +20,23 @@ struct LexiconPanelControls {
     QPushButton* cancel;
 };
 
-template <typename Control>
-Control* named(Control* control, const QString& name, const QRect& place) {
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
 // A panel over the comment box: the prompt, the file field and its buttons.
 LexiconPanelControls makeLexiconPanel(QWidget* client, const QString& panelName,
                                       const QString& prefix, const QString& prompt,
                                       const QString& nameCaption) {
     LexiconPanelControls c{};
-    c.panel = named(new QFrame(client), panelName, QRect(270, 5, 465, 84));
-    c.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*c.panel, look::buttonFace());
-    c.prompt = named(new QLabel(prompt, c.panel), prefix.arg(u"Label", u"1"), QRect(8, 6, 449, 14));
+    c.panel = raisedPanel(client, panelName, QRect(270, 5, 465, 84));
+    c.prompt =
+        placed(new QLabel(prompt, c.panel), prefix.arg(u"Label", u"1"), QRect(8, 6, 449, 14));
     c.nameLabel =
-        named(new QLabel(nameCaption, c.panel), prefix.arg(u"Label", u"2"), QRect(8, 30, 50, 14));
-    c.fileField = named(new QLineEdit(c.panel), prefix.arg(u"Edit", u"1"), QRect(60, 27, 397, 21));
-    c.browse = named(new QPushButton(QStringLiteral("Browse"), c.panel),
-                     prefix.arg(u"Button", u"1"), QRect(60, 54, 80, 24));
-    c.ok = named(new QPushButton(QStringLiteral("OK"), c.panel), prefix.arg(u"Button", u"2"),
-                 QRect(150, 54, 80, 24));
-    c.cancel = named(new QPushButton(QStringLiteral("Avbryt"), c.panel),
-                     prefix.arg(u"Button", u"3"), QRect(240, 54, 80, 24));
-    c.panel->hide();
+        placed(new QLabel(nameCaption, c.panel), prefix.arg(u"Label", u"2"), QRect(8, 30, 50, 14));
+    c.fileField = placed(new QLineEdit(c.panel), prefix.arg(u"Edit", u"1"), QRect(60, 27, 397, 21));
+    c.browse = placed(new QPushButton(QStringLiteral("Browse"), c.panel),
+                      prefix.arg(u"Button", u"1"), QRect(60, 54, 80, 24));
+    c.ok = placed(new QPushButton(QStringLiteral("OK"), c.panel), prefix.arg(u"Button", u"2"),
+                  QRect(150, 54, 80, 24));
+    c.cancel = placed(new QPushButton(QStringLiteral("Avbryt"), c.panel),
+                      prefix.arg(u"Button", u"3"), QRect(240, 54, 80, 24));
     return c;
 }
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
@@ -19,38 +20,27 @@ constexpr int kModLeft = 140;
 constexpr int kModWidth = 24;
 constexpr int kValueLeft = 170;
 
-template <typename Control>
-Control* named(Control* control, const QString& name, const QRect& place) {
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
 QFrame* makePanel(QWidget* client, const char* name, const QRect& place) {
-    auto* panel = named(new QFrame(client), QString::fromLatin1(name), place);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*panel, look::buttonFace());
-    panel->hide();
-    return panel;
+    return raisedPanel(client, QString::fromLatin1(name), place);
 }
 
 QLabel* makeLabel(QWidget* panel, const QString& name, const QString& text, int left, int top,
                   int width) {
-    auto* label = named(new QLabel(text, panel), name, QRect(left, top, width, 16));
+    auto* label = placed(new QLabel(text, panel), name, QRect(left, top, width, 16));
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
 QLineEdit* makeBox(QWidget* panel, const QString& name, std::string_view text, const QRect& place) {
-    auto* box = named(new QLineEdit(panel), name, place);
+    auto* box = placed(new QLineEdit(panel), name, place);
     box->setText(fromBytes(text));
     return box;
 }
 
 QPushButton* makeButton(QWidget* panel, const char* name, const QString& caption, int left, int top,
                         int width) {
-    return named(new QPushButton(caption, panel), QString::fromLatin1(name),
-                 QRect(left, top, width, 25));
+    return placed(new QPushButton(caption, panel), QString::fromLatin1(name),
+                  QRect(left, top, width, 25));
 }
 
 // The panel's heading and the meaning of the Mod codes.

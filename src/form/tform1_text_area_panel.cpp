@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
 #include "platform/widget_look.h"
 
@@ -21,11 +22,7 @@ constexpr int kBoxHeight = 21;
 
 // The text-area panel, raised over the output box by "Textyta".
 void TForm1::createTextAreaPanel(QWidget* client) {
-    PanelWidth1 = new QFrame(client);
-    PanelWidth1->setObjectName(QStringLiteral("PanelWidth1"));
-    PanelWidth1->setGeometry(260, 130, 245, 245);
-    PanelWidth1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*PanelWidth1, look::buttonFace());
+    PanelWidth1 = raisedPanel(client, QStringLiteral("PanelWidth1"), QRect(260, 130, 245, 245));
 
     struct Row {
         QLineEdit** box;

@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "form/panel_making.h"
 #include "form/tform1.h"
 #include "platform/widget_look.h"
 
@@ -11,13 +12,7 @@ namespace vernik {
 namespace {
 
 QFrame* makePanel(QWidget* client, const char* name, int left, int top, int width, int height) {
-    auto* panel = new QFrame(client);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(left, top, width, height);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setGround(*panel, look::buttonFace());
-    panel->hide();
-    return panel;
+    return raisedPanel(client, QString::fromLatin1(name), QRect(left, top, width, height));
 }
 
 QLabel* makeLabel(QWidget* panel, const QString& name, const QString& text, int top, int width) {
