@@ -97,13 +97,8 @@ bool shows(const QString& shown, const std::string& caption) {
 
 }  // namespace
 
-LanguagePanel::LanguagePanel(TForm1& form, SharedState& state, std::function<bool(int)> guard,
-                             std::function<void()> foreignSpecialToggle)
-    : QObject(&form),
-      form_(form),
-      state_(state),
-      guard_(std::move(guard)),
-      foreignSpecialToggle_(std::move(foreignSpecialToggle)) {
+LanguagePanel::LanguagePanel(TForm1& form, SharedState& state, std::function<bool(int)> guard)
+    : QObject(&form), form_(form), state_(state), guard_(std::move(guard)) {
     connect(form_.Lang1, &QAction::triggered, this, &LanguagePanel::Lang1Click);
     connect(form_.ButtonPLang1, &QPushButton::clicked, this, &LanguagePanel::ButtonPLang1Click);
     connect(form_.ButtonPLang2, &QPushButton::clicked, this, &LanguagePanel::ButtonPLang2Click);
@@ -192,11 +187,6 @@ void LanguagePanel::SwitchLanguage(int k) {
     for (const auto& [file, box] : manuals) {
         if (const auto text = readLanguageText(folder / file)) box->setPlainText(fromUtf8(*text));
     }
-    // Twice leaves the foreign special alphabet as it was, with the new caption.
-    if (foreignSpecialToggle_) {
-        foreignSpecialToggle_();
-        foreignSpecialToggle_();
-    }
     form_.PanelLang->hide();
 }
 
@@ -216,9 +206,14 @@ void LanguagePanel::ApplyLabelFile(const LabelTexts& labels) {
         fromBytes(addComments ? ws.CaptionAddComments : ws.CaptionReplaceComments));
     form_.Lex2off->setText(
         fromBytes(closeLexicon2 ? ws.CaptionCloseLexicon2 : ws.CaptionOpenLexicon2));
-    const FontState& fonts = state_.fonts;
+    FontState& fonts = state_.fonts;
     form_.Specialalfabet1->setText(
         fromBytes(fonts.OwnSpecial ? fonts.CaptionOwnFromSpecial : fonts.CaptionOwnToSpecial));
+    // Only the caption follows the language: the alphabet's state, its shift
+    // box and its keyboard map stay as they are.
+    fonts.ForeignSpecialCaption =
+        fonts.ForeignSpecial ? fonts.CaptionForeignFromSpecial : fonts.CaptionForeignToSpecial;
+    form_.Specialalfabet2->setText(fromBytes(fonts.ForeignSpecialCaption));
 }
 
 // The start text replaces the output box's content until the first key or lookup.

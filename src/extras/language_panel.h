@@ -18,10 +18,8 @@ class LanguagePanel : public QObject {
 
   public:
     // `guard` lets a command through the exit panel (false: the panel holds
-    // it back under the given pending action); `foreignSpecialToggle` is the
-    // menu command of the foreign special alphabet.
-    LanguagePanel(TForm1& form, SharedState& state, std::function<bool(int)> guard,
-                  std::function<void()> foreignSpecialToggle);
+    // it back under the given pending action).
+    LanguagePanel(TForm1& form, SharedState& state, std::function<bool(int)> guard);
 
     // The pending action of the exit panel that stands for slot k.
     static constexpr int kFirstSwitchAction = 8;
@@ -49,7 +47,6 @@ class LanguagePanel : public QObject {
     TForm1& form_;
     SharedState& state_;
     std::function<bool(int)> guard_;
-    std::function<void()> foreignSpecialToggle_;
     int LangBase_ = 0;
 };
 

@@ -61,8 +61,7 @@ class Program {
     SpecialAlphabetKeys specialAlphabetKeys{form, state, outputBox};
     ExtrasWindow extras{form, state, *dialogs};
     LanguagePanel languagePanel{form, state,
-                                [this](int action) { return documentFiles.passesGuard(action); },
-                                [this] { specialAlphabetKeys.Specialalfabet2Click(); }};
+                                [this](int action) { return documentFiles.passesGuard(action); }};
     EditCommands editCommands{form, state, *dialogs, outputBox};
     TextTransformations transformations{form, state, *dialogs, outputBox};
 };

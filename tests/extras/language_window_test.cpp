@@ -139,8 +139,10 @@ TEST_F(LanguageWindowTest, ShippedEnglishFromTheDataFolder) {
     EXPECT_EQ(form().Arkiv1->title(), "File");
     EXPECT_EQ(form().Lang1->text(), "Language");
     EXPECT_EQ(form().Button1->text(), "Show lexicon");
-    // The foreign special alphabet stays off, under its English caption.
+    // The foreign special alphabet stays off, under its English caption, and
+    // its shift box stays hidden.
     EXPECT_FALSE(state().fonts.ForeignSpecial);
+    EXPECT_TRUE(form().Fonts.Edit7->isHidden());
     EXPECT_EQ(form().Specialalfabet2->text(), "Foreign Latin to special");
     EXPECT_EQ(form().Specialalfabet1->text(), "Own Latin to special");
     EXPECT_TRUE(form().Memo3->toPlainText().startsWith(QStringLiteral("Manual")));
