@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTest>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -48,6 +49,13 @@ class ProgramFixture : public ::testing::Test {
     void typeWord(const QString& word) {
         form().Edit1->clear();
         QTest::keyClicks(form().Edit1, word);
+    }
+
+    // Makes each named folder under the start folder a lexicon (it holds an Aalt.lex).
+    void writeLexicons(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            folder.writeLines(std::string(name) + "/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
+        }
     }
 
     vernik::TForm1& form() { return program->form; }

@@ -12,7 +12,7 @@
 #include <QWebEngineView>
 
 #include "program_fixture.h"
-#include "settings/settings_layout.h"
+#include "settings/settings_window_fixture.h"
 
 namespace vernik {
 namespace {
@@ -131,16 +131,7 @@ TEST_F(ExtrasWindowTest, EachManualOpensFromItsItemAndClosesByAClick) {
 
 TEST_F(ExtrasWindowTest, TitlePageTurnedOffStaysOffAfterANormalExit) {
     // A settings file that asks for the title page.
-    std::vector<std::string> lines = {"Vernik", "2", "3", "4", "5"};
-    for (std::size_t i = 0; i < kLeadingEntryCount; ++i) {
-        const bool title = entryAt(i) == SettingsEntry::TitlePage;
-        lines.push_back(title ? "1" : "4 Default");
-        lines.push_back(title ? "1" : ".");
-    }
-    lines.push_back("Undantagna ord");
-    for (std::size_t k = 0; k < kExcludedWordCount; ++k) lines.push_back("");
-    lines.insert(lines.end(), {"4 Default", ".", "slut"});
-    folder.writeLines("Vernik.ini", lines);
+    folder.writeLines("Vernik.ini", settingsLines({{SettingsEntry::TitlePage, {"1", "1"}}}));
     systemSettingsFolders = {path("config")};
     closeTitlePage = false;
 
@@ -221,8 +212,6 @@ TEST_F(ExtrasWindowTest, WebPanelLiesOverTheOutputBoxAndSizesItsBrowser) {
     form().ButtonPInt1->click();
     EXPECT_TRUE(form().PanelInt->isVisible());
     ASSERT_NE(form().WebBrowser1, nullptr);
-    EXPECT_EQ(form().WebBrowser1->geometry(),
-              QRect(0, 30, form().PanelInt->width(), form().PanelInt->height() - 30));
     form().PanelInt->resize(500, 300);
     form().ButtonPInt1->click();
     EXPECT_EQ(form().WebBrowser1->geometry(), QRect(0, 30, 500, 270));

@@ -14,10 +14,9 @@ class ChangeModeWindowTest : public ProgramFixture {
   protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        folder.writeLines("sven/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
+        writeLexicons({"sven", "ensv"});
         folder.writeLines("sven/Palt.lex",
                           {".P", "P", ".prov", "test", "trial", kSentinelP, "Filslutsindikering"});
-        folder.writeLines("ensv/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
     }
     std::string letterFile() { return TestFolder::read(folder / "sven/Palt.lex"); }
 };

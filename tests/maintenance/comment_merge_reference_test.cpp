@@ -117,13 +117,6 @@ class GeneratedLexicon {
     std::mt19937 random_;
 };
 
-std::map<std::string, std::string> filesIn(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& name : TestFolder::namesIn(folder))
-        files[name] = TestFolder::read(folder / name);
-    return files;
-}
-
 TEST(CommentMergeReferenceTest, IndexedMergeGivesTheBytesOfTheRereadingOne) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
         SCOPED_TRACE(seed);
@@ -153,8 +146,8 @@ TEST(CommentMergeReferenceTest, IndexedMergeGivesTheBytesOfTheRereadingOne) {
             };
             fs::create_directories(request.resultFolder);
             ASSERT_TRUE(runMerge(request).ok());
-            const auto indexed = filesIn(root / "indexed");
-            EXPECT_EQ(indexed, filesIn(root / "reread"));
+            const auto indexed = TestFolder::filesIn(root / "indexed");
+            EXPECT_EQ(indexed, TestFolder::filesIn(root / "reread"));
             EXPECT_GT(indexed.at("Bcom.lex").size(), 40u);  // the comments met
             EXPECT_GT(indexed.at("Ccom.lex").size(), 40u);
         }

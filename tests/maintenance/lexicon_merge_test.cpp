@@ -45,12 +45,6 @@ class MergeFolders {
         const fs::path file = fs::path(result()) / name;
         return fs::exists(file) ? TestFolder::read(file) : kMissing;
     }
-    // Every file of the result folder with its bytes.
-    std::map<std::string, std::string> resultFiles() const {
-        std::map<std::string, std::string> files;
-        for (const auto& name : TestFolder::namesIn(result())) files[name] = resultFile(name);
-        return files;
-    }
 
     TestFolder root;
 };
@@ -276,9 +270,7 @@ TEST(LexiconMergeTest, LettersWithMissingFiles) {
         for (const auto& [name, bytes] : c.secondFiles) folders.write("second", name, bytes);
         const MergeReport report = folders.run(c.operation);
         EXPECT_TRUE(report.ok()) << report.error;
-        auto files = folders.resultFiles();
-        files.erase(".vernik.lock");
-        EXPECT_EQ(files, c.result);
+        EXPECT_EQ(TestFolder::filesIn(folders.result()), c.result);
         // Every other letter misses both alt files.
         EXPECT_EQ(report.messages.front(), "Filen: " + folders.main() + "/Aalt.lex finns inte");
         if (!c.message.empty()) {

@@ -15,10 +15,9 @@ class LexiconToolsWindowTest : public ProgramFixture {
   protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        folder.writeLines("sven/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
+        writeLexicons({"sven", "ensv"});
         folder.writeLines("sven/Palt.lex",
                           {".P", "P", ".prov", "test", "\xA4trial", ".p\xFF\xFF\xFF", "F"});
-        folder.writeLines("ensv/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
     }
     std::string comFile() { return TestFolder::read(folder / "sven/Pcom.lex"); }
     void typeComment(const QString& text) {

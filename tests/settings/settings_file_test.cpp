@@ -18,11 +18,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using E = SettingsEntry;
 
-std::string crlf(const Lines& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
+constexpr auto crlf = &TestFolder::crlf;
 
 // A complete settings file of 60 lines, "|" between lines: five free-text
 // lines; the Mod line and value of each entry; the excluded words under their

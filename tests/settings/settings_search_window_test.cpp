@@ -10,32 +10,15 @@ std::pair<std::string, std::string> changed(const std::string& value) {
     return {"1 \xC4ndras", value};
 }
 
-// The built-in lexicon folders and the controls at start are checked with the start window.
-TEST_F(SettingsWindowTest, WithoutASettingsFileTheBuiltInValuesApply) {
+// The order of the search is the engine's; here the system folders reach it
+// and the file found there is applied and named.
+TEST_F(SettingsWindowTest, ASettingsFileOfASystemFolderIsAppliedAndNamed) {
+    const std::string ini =
+        writeSettings("config/vernik/Vernik1.ini", {{E::FontName, changed("Tahoma")}});
     start();
-    EXPECT_FALSE(settings().SettingsFileFound);
-    EXPECT_EQ(form().LabelPIni18->text(), "Ingen Inifil hittad");
-    EXPECT_EQ(form().EditPIni2->text(), QString::fromStdString(startFolder() + "/sven"));
-    EXPECT_EQ(state().fonts.MainFont.name, "MS Sans Serif");
-    EXPECT_EQ(state().fonts.MainFont.size, 14);
-    EXPECT_EQ(settings().TitlePageSetting, '1');
-
-    // Nothing is written at exit: no settings file appears anywhere.
-    form().close();
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
-        EXPECT_NE(entry.path().extension(), ".ini") << entry.path();
-    }
-}
-
-// The order of the search is the engine's; here the file found is the one applied.
-TEST_F(SettingsWindowTest, TheSettingsFileFoundIsAppliedAndNamed) {
-    writeSettings("config/vernik/Vernik1.ini", {{E::FontName, changed("Tahoma")}});
-    writeSettings("Vernik11.ini", {{E::FontName, changed("Arial")}});
-    start();
-    EXPECT_EQ(settings().SettingsFileName, path("Vernik11.ini"));
-    EXPECT_TRUE(settings().SettingsFileFound);
-    EXPECT_EQ(state().fonts.MainFont.name, "Arial");
-    EXPECT_EQ(form().LabelPIni18->text(), QString::fromStdString(path("Vernik11.ini")));
+    EXPECT_EQ(settings().SettingsFileName, ini);
+    EXPECT_EQ(state().fonts.MainFont.name, "Tahoma");
+    EXPECT_EQ(form().LabelPIni18->text(), QString::fromStdString(ini));
 }
 
 TEST_F(SettingsWindowTest, ReaderFillsTheBoxesAndTheApplierSetsTheState) {
@@ -160,7 +143,7 @@ TEST_F(SettingsWindowTest, VernikIniBesideADocumentOpenedLater) {
     form().EditPIni12->setText("Verdana");
     form().close();
     std::vector<std::string> expected = settingsLines({{E::FontName, changed("Verdana")}});
-    EXPECT_EQ(TestFolder::read(docsIni), crlfBytes(expected));
+    EXPECT_EQ(TestFolder::read(docsIni), TestFolder::crlf(expected));
     EXPECT_EQ(TestFolder::read(startIni), startBytes);
 }
 
@@ -178,9 +161,9 @@ TEST_F(SettingsWindowTest, ExitRewritesTheFileFromTheBoxes) {
 
     form().close();
     EXPECT_EQ(TestFolder::read(ini),
-              crlfBytes(settingsLines({{E::FontName, changed("Verdana")},
-                                       {E::TitlePage, {"1 Default", "0"}},
-                                       {E::Lexicon2Folder, {"1", path("sven2")}}})));
+              TestFolder::crlf(settingsLines({{E::FontName, changed("Verdana")},
+                                              {E::TitlePage, {"1 Default", "0"}},
+                                              {E::Lexicon2Folder, {"1", path("sven2")}}})));
     EXPECT_FALSE(form().Edit3->isVisible());
 }
 
@@ -203,24 +186,38 @@ TEST_F(SettingsWindowTest, ExitThatCannotWriteSaysSoAndKeepsTheFile) {
     EXPECT_EQ(TestFolder::read(ini), before);
 }
 
-TEST_F(SettingsWindowTest, BadSettingsFileStartsWithTheDefaults) {
+// Without a settings file, or with one in UTF-16 or far larger than settings
+// can be, the built-in values apply and nothing is written at exit; the label
+// or the message bar says which.
+TEST_F(SettingsWindowTest, MissingOrBadSettingsFileStartsWithTheDefaults) {
     std::string garbage;
     for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 37) % 256);
     const std::string ini = path("Vernik.ini");
-    // A settings file in UTF-16, or one far larger than settings can be, is
-    // neither read nor written at exit; the message bar names it.
     std::string utf16 = "\xFF\xFE";
-    for (const char c : crlfBytes(settingsLines({{E::FontName, changed("Tahoma")}})))
+    for (const char c : TestFolder::crlf(settingsLines({{E::FontName, changed("Tahoma")}})))
         utf16 += std::string{c, '\0'};
-    for (const std::string& bytes : {utf16, garbage + std::string(1 << 20, 'x') + "\n\n\n"}) {
-        folder.write("Vernik.ini", bytes);
+    for (const std::string& bytes :
+         {std::string(), utf16, garbage + std::string(1 << 20, 'x') + "\n\n\n"}) {
+        if (!bytes.empty()) folder.write("Vernik.ini", bytes);
         start();
         EXPECT_FALSE(settings().SettingsFileFound);
         EXPECT_EQ(ws().Lexicon2Folder, startFolder() + "/ensv");
+        EXPECT_EQ(form().EditPIni2->text(), QString::fromStdString(startFolder() + "/sven"));
         EXPECT_EQ(state().fonts.MainFont.name, "MS Sans Serif");
-        EXPECT_EQ(form().Edit3->text(), "Kan ej läsa inifilen " + QString::fromStdString(ini));
+        EXPECT_EQ(state().fonts.MainFont.size, 14);
+        EXPECT_EQ(settings().TitlePageSetting, '1');
+        if (bytes.empty()) {
+            EXPECT_EQ(form().LabelPIni18->text(), "Ingen Inifil hittad");
+        } else {
+            EXPECT_EQ(form().Edit3->text(), "Kan ej läsa inifilen " + QString::fromStdString(ini));
+        }
         form().close();
-        EXPECT_EQ(TestFolder::read(ini), bytes);
+        if (bytes.empty()) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path()))
+                EXPECT_NE(entry.path().extension(), ".ini") << entry.path();
+        } else {
+            EXPECT_EQ(TestFolder::read(ini), bytes);
+        }
         program.reset();
     }
 }

@@ -38,12 +38,6 @@ inline std::vector<std::string> settingsLines(
     return lines;
 }
 
-inline std::string crlfBytes(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
-
 // A program started in a fresh folder, with the system settings folders
 // inside that folder too, so that no settings of the machine take part.
 class SettingsWindowTest : public ProgramFixture {

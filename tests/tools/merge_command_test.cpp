@@ -32,51 +32,36 @@ class MergeCommandTest : public ::testing::Test {
     TestFolder root;
 };
 
-TEST_F(MergeCommandTest, EachOperationWritesItsLetterFiles) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string firstMessage;
-        std::string balt;
-        std::string aringAlt;
+// What each operation writes is the merge engine's; here one addition end to
+// end (UTF-8 file names, Windows-1252 bytes, OUTDIR created) and each command
+// name reaching its operation, as its running text shows.
+TEST_F(MergeCommandTest, EachCommandRunsItsOperation) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"difference", "Lexikonsubtraktion p\xC3\xA5g\xC3\xA5r"},
+        {"not-in-main", "Uttag av poster som ej ing\xC3\xA5r i huvudlexikon"},
+        {"add", "Lexikonaddition p\xC3\xA5g\xC3\xA5r"},  // last: its files are checked
     };
-    const Case cases[] = {
-        {{"add", "--mark-new"},
-         "Lexikonaddition p\xC3\xA5g\xC3\xA5r",
-         ".B\r\nB\r\n.bad\r\npoor\r\n\xA4sad\r\n.bil\r\n\xA4"
-         "car\r\n" +
-             kEndB,
-         ".\xC5\r\n\xC5\r\n.\xE5l\r\n\xA4"
-         "eel\r\n" +
-             kEndAring},
-        {{"difference"},
-         "Lexikonsubtraktion p\xC3\xA5g\xC3\xA5r",
-         ".bad\r\nsad\r\n.bil\r\ncar\r\n" + kEndB,
-         ".\xE5l\r\neel\r\n" + kEndAring},
-        {{"not-in-main"},
-         "Uttag av poster som ej ing\xC3\xA5r i huvudlexikon",
-         ".bad\r\nsad\r\n.bil\r\ncar\r\n" + kEndB,
-         ".\xE5l\r\neel\r\n" + kEndAring},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.front());
+    for (const auto& [command, firstMessage] : cases) {
+        SCOPED_TRACE(command);
         fs::remove_all(root / "out");
-        std::vector<std::string> args = {c.args.front(), folder("main"), folder("second"),
-                                         folder("out/new")};  // OUTDIR is created
-        args.insert(args.end(), c.args.begin() + 1, c.args.end());
+        std::vector<std::string> args = {command, folder("main"), folder("second"),
+                                         folder("out/new")};
+        if (std::string(command) == "add") args.push_back("--mark-new");
         const ToolRun run = runVernikLex(args);
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(result("Balt.lex"), c.balt);
-        EXPECT_EQ(result(kAringAlt), c.aringAlt);
-        EXPECT_EQ(result("Bcom.lex"), "");
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), firstMessage);
         // The running text, then both missing alt files of the 27 other letters.
-        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.firstMessage);
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1 + 27 * 2);
-        EXPECT_NE(run.err.find("Filen: " + folder("second") +
-                               "/\xC3\x96"
-                               "alt.lex finns inte\n"),
-                  std::string::npos);
         EXPECT_EQ(run.out, "");
     }
+    EXPECT_EQ(result("Balt.lex"),
+              ".B\r\nB\r\n.bad\r\npoor\r\n\xA4sad\r\n.bil\r\n\xA4"
+              "car\r\n" +
+                  kEndB);
+    EXPECT_EQ(result(kAringAlt),
+              ".\xC5\r\n\xC5\r\n.\xE5l\r\n\xA4"
+              "eel\r\n" +
+                  kEndAring);
 }
 
 TEST_F(MergeCommandTest, RefusalsAndFailures) {

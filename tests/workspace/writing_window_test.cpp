@@ -16,10 +16,7 @@ class WritingWindowTest : public ProgramFixture {
   protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        for (const char* lexicon : {"sven", "ensv"}) {
-            folder.writeLines(std::string(lexicon) + "/Aalt.lex",
-                              {".A", "A", ".a\xFF\xFF\xFF", "F"});
-        }
+        writeLexicons({"sven", "ensv"});
         folder.writeLines("sven/Balt.lex",
                           {".B", "B", ".bad", "bath", "swim", ".b\xFF\xFF\xFF", "F"});
         folder.writeLines("sven/Palt.lex",
@@ -65,21 +62,17 @@ TEST_F(WritingWindowTest, AWordTypedInTheInputBoxIsAppendedCapitalisedWithItsEnd
     EXPECT_EQ(ws().ActiveLexiconFolder, path("ensv"));
 }
 
-TEST_F(WritingWindowTest, AClickAfterAMousePressInTheTextOnlyLooksUp) {
-    start();
-    write("Hej");
-    typeWord("bad");
-    QTest::mouseClick(form().RichEdit2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(form().EditPAlt1, Qt::LeftButton);
-    EXPECT_EQ(text(), "Hej");
-    EXPECT_EQ(form().Edit1->text(), "bath");
-}
-
-TEST_F(WritingWindowTest, AMousePressDeletesAPendingWord) {
+// A mouse press in the text deletes a pending word, and the next choice only looks up.
+TEST_F(WritingWindowTest, AMousePressInTheText) {
     start();
     write("Hej ,,prov ");
     QTest::mouseClick(form().RichEdit2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(text(), "Hej  ");
+    typeWord("bad");
+    QTest::mouseClick(form().RichEdit2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(form().EditPAlt1, Qt::LeftButton);
+    EXPECT_EQ(text(), "Hej  ");
+    EXPECT_EQ(form().Edit1->text(), "bath");
 }
 
 TEST_F(WritingWindowTest, PagingScrollsThroughASupplementaryHeadwordLine) {
@@ -119,11 +112,12 @@ TEST_F(WritingWindowTest, TheFrameWidensForALongAlternative) {
                                         ".l\xFF\xFF\xFF", "F"});
     start();
     typeWord("lang");
+    const int frame = form().PanelAlt1->width(), box = form().EditPAlt1->width();
     QTest::mouseMove(form().EditPAlt1, QPoint(3, 3));
-    EXPECT_EQ(form().PanelAlt1->width(), 680);
-    EXPECT_EQ(form().EditPAlt1->width(), 650);
+    EXPECT_GT(form().PanelAlt1->width(), frame);
+    EXPECT_GT(form().EditPAlt1->width(), box);
     QTest::mouseMove(form().RichEdit2->viewport(), QPoint(3, 3));
-    EXPECT_EQ(form().PanelAlt1->width(), 253);
+    EXPECT_EQ(form().PanelAlt1->width(), frame);
 }
 
 }  // namespace
