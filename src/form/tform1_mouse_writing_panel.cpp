@@ -34,8 +34,9 @@ void TForm1::createMouseWritingPanel(QWidget* client) {
     PanelMus = raisedPanel(client, QStringLiteral("PanelMus"), rectOf(layout.panel));
     const QColor window = look::windowBackground();
     for (int cell = 1; cell <= kMouseCellCount; ++cell) {
-        EditMusT[cell - 1] = field(PanelMus, QStringLiteral("EditMusT%1").arg(cell, 3, 10, QLatin1Char('0')),
-                                   layout.cells[cell - 1], window);
+        EditMusT[cell - 1] =
+            field(PanelMus, QStringLiteral("EditMusT%1").arg(cell, 3, 10, QLatin1Char('0')),
+                  layout.cells[cell - 1], window);
     }
     const QColor silver(0xC0, 0xC0, 0xC0);
     LabelMusTv = field(PanelMus, QStringLiteral("LabelMusTv"), layout.leftBand, silver);
@@ -62,8 +63,8 @@ void TForm1::createMouseWritingPanel(QWidget* client) {
                              QStringLiteral("ButtonPMus5")};
     QPushButton** buttons[] = {&Button6, &Button7, &Button8, &ButtonPMus4, &ButtonPMus5};
     for (int i = 0; i < 5; ++i) {
-        *buttons[i] = placed(new QPushButton(captions[i], PanelMus), names[i],
-                             rectOf(layout.buttons[i]));
+        *buttons[i] =
+            placed(new QPushButton(captions[i], PanelMus), names[i], rectOf(layout.buttons[i]));
         (*buttons[i])->setFocusPolicy(Qt::NoFocus);
         (*buttons[i])->setMouseTracking(true);
     }

@@ -42,7 +42,8 @@ int cellLevel(int cell);
 unsigned char cellCode(int cell, bool shiftOn);
 
 // What a cell shows for `code`: the character, or two upper-case hex digits.
-std::string cellText(unsigned char code, bool hexOn, const std::array<std::string, 256>& charStrings);
+std::string cellText(unsigned char code, bool hexOn,
+                     const std::array<std::string, 256>& charStrings);
 
 // Computes the cells' codes from the shift, sets the cell font's size for
 // the size factor, and returns the 128 texts (index 0 = cell 1).
@@ -59,9 +60,9 @@ struct MouseReaction {
     bool shiftToggled = false;         // cells show the other halves
     bool showState = true;             // refresh the active box and the middle box
     std::string activeBoxText;
-    bool middleArmed = false;            // the middle box turns yellow
-    std::optional<int> markedCell;       // turns aqua
-    std::optional<bool> pointingHand;    // the middle box's cursor
+    bool middleArmed = false;          // the middle box turns yellow
+    std::optional<int> markedCell;     // turns aqua
+    std::optional<bool> pointingHand;  // the middle box's cursor
 };
 
 // Applies the rules for the pointer moving over `element`, updating Level,

@@ -320,8 +320,7 @@ void MouseWritingPanel::Musskrift0Click() {
     form_.Label17->show();
     form_.Label17->raise();
     const auto typedCharset = parseWholeNumber(toBytes(form_.Fonts.EditPF5->text()));
-    if (mainFontIsMultibyte() || (typedCharset && *typedCharset > kMultibyteCharsets))
-        layOverlay();
+    if (mainFontIsMultibyte() || (typedCharset && *typedCharset > kMultibyteCharsets)) layOverlay();
 }
 
 void MouseWritingPanel::Label17MouseEnter() {
@@ -357,8 +356,7 @@ void MouseWritingPanel::refreshOverlay() {
 // A key typed in the overlay is written into the output box at the same
 // place, through the output box's key handling; the overlay takes it as typed.
 void MouseWritingPanel::memo11KeyPress(const QString& typed) {
-    if (typed.size() != 1 || typed.at(0).unicode() < 0x20 || typed.at(0).unicode() == 0x7F)
-        return;
+    if (typed.size() != 1 || typed.at(0).unicode() < 0x20 || typed.at(0).unicode() == 0x7F) return;
     const std::string bytes = boxBytes(*form_.Memo11, typed);
     if (bytes.empty()) return;
     outputBox_.select(form_.Memo11->textCursor().position(), 0);

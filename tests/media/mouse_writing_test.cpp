@@ -75,9 +75,7 @@ TEST(MouseWriting, PointerPathsWriteWhatWasActiveWhenTheyTurnedInward) {
         {"the shift box disarms and shows codes 0..63",
          {kBand, cell(57), kShift, kBand, cell(57), kBand},
          {"8"}},
-        {"a NUL cell writes nothing",
-         {kShift, kBand, cell(1), kBand, cell(2), kBand},
-         {"\x01"}},
+        {"a NUL cell writes nothing", {kShift, kBand, cell(1), kBand, cell(2), kBand}, {"\x01"}},
         {"the active box writes one blank, the line-break box waits for a band",
          {kBand, kActive, kActive, kLineBreak, kBand, kLineBreak, kLineBreak},
          {"<blank>", "<break@4>"},
@@ -132,8 +130,8 @@ struct CellCase {
 
 TEST(MouseWriting, CellLevelsAndCodes) {
     const CellCase cases[] = {
-        {1, 8, 64, 0},     {2, 8, 65, 1},     {8, 8, 71, 7},     {9, 7, 72, 8},
-        {57, 1, 120, 56},  {64, 1, 127, 63},  {65, 1, 192, 128}, {72, 1, 199, 135},
+        {1, 8, 64, 0},     {2, 8, 65, 1},      {8, 8, 71, 7},      {9, 7, 72, 8},
+        {57, 1, 120, 56},  {64, 1, 127, 63},   {65, 1, 192, 128},  {72, 1, 199, 135},
         {73, 2, 200, 136}, {121, 8, 248, 184}, {128, 8, 255, 191},
     };
     for (const CellCase& c : cases) {
@@ -190,8 +188,8 @@ TEST(MouseWriting, LayoutAtTheNormalSize) {
 // bands and the buttons, so that the pointer meets them one at a time.
 TEST(MouseWriting, LayoutKeepsElementsApartAtEverySize) {
     auto overlap = [](const vernik::MouseRect& a, const vernik::MouseRect& b) {
-        return a.left < b.left + b.width && b.left < a.left + a.width &&
-               a.top < b.top + b.height && b.top < a.top + a.height;
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
     };
     for (int f = 1; f <= 3; ++f) {
         const vernik::MouseLayout l = vernik::mouseLayout(f, f > 1);

@@ -70,14 +70,14 @@ TEST_F(MouseWritingWindowTest, PointerPathsEditTheOutputBox) {
     const WalkCase cases[] = {
         {"a cell's character", "", "band cell57 band", "x"},
         {"written at the cursor", "ab", "band cell57 band cell58 band", "abxy"},
-        {"a blank, a character and a line break",
-         "",
-         "band active band cell57 band break break",
+        {"a blank, a character and a line break", "", "band active band cell57 band break break",
          " x\n"},
         {"the line break waits for a band", "", "band active break", " "},
         {"the delete box takes back the last write", "ab", "band cell57 band delete", "ab"},
-        {"the delete box goes back one each time", "", "band cell57 band cell58 band delete band "
-                                                       "delete", ""},
+        {"the delete box goes back one each time", "",
+         "band cell57 band cell58 band delete band "
+         "delete",
+         ""},
         {"the delete box with nothing written deletes nothing", "abc", "band delete", "abc"},
         {"a NUL cell writes nothing", "ab", "shift band cell1 band shift", "ab"},
         {"control codes are written as bytes", "", "shift band cell2 band shift", "\x01"},
