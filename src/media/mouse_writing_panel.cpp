@@ -315,10 +315,11 @@ void MouseWritingPanel::Musskrift0Click() {
         ws.OutputBoxStarted = true;
         state_.document.DocumentChanged = false;
     }
-    form_.PanelMus->show();
-    form_.PanelMus->raise();
+    // The strip first, so that an enlarged panel lies over it.
     form_.Label17->show();
     form_.Label17->raise();
+    form_.PanelMus->show();
+    form_.PanelMus->raise();
     const auto typedCharset = parseWholeNumber(toBytes(form_.Fonts.EditPF5->text()));
     if (mainFontIsMultibyte() || (typedCharset && *typedCharset > kMultibyteCharsets)) layOverlay();
 }
