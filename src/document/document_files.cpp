@@ -5,12 +5,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
 
 #include "document/document_io.h"
 #include "form/shared_state.h"
 #include "form/tform1.h"
+#include "platform/box_code_page.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "settings/settings_form_boxes.h"
@@ -56,6 +58,8 @@ DocumentFiles::DocumentFiles(TForm1& form, SharedState& state, Dialogs& dialogs,
 // rewriting the settings file.
 bool DocumentFiles::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &form_ || event->type() != QEvent::Close) return false;
+    form_.Memo11->hide();
+    form_.PanelMus->hide();
     if (closing_) return true;  // accepted, and the settings are already dealt with
     if (state_.document.DocumentChanged) {
         event->ignore();
@@ -195,6 +199,12 @@ bool DocumentFiles::loadIntoOutputBox(const std::string& path, bool richText) {
     document.RichTextMode = richText;
     document.DocumentChanged = false;
     state_.workspace.OutputBoxStarted = true;
+    // The overlay of mouse writing shows the new document too.
+    QPlainTextEdit& overlay = *form_.Memo11;
+    if (!overlay.isHidden()) {
+        overlay.setPlainText(
+            boxText(overlay, boxBytes(*form_.RichEdit2, form_.RichEdit2->toPlainText())));
+    }
     return true;
 }
 

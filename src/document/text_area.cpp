@@ -5,9 +5,13 @@
 #include <QFontInfo>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include "form/shared_state.h"
 #include "form/tform1.h"
@@ -175,7 +179,8 @@ void TextArea::PrintUtfil1Click() {
         parseWholeNumberIn(toBytes(valueBox(form_, SettingsEntry::LinesPerPage).text()),
                            kLineCountRange));
     state_.workspace.LinesPerPage = linesPerPage;
-    const int lineCount = outputBox_.displayLineCount();
+    const std::vector<QString> lines = printedLines();
+    const int lineCount = static_cast<int>(lines.size());
     const int pages = pageCount(lineCount, linesPerPage);
     largestPageCount_ = std::max(largestPageCount_, pages);
 
@@ -200,11 +205,43 @@ void TextArea::PrintUtfil1Click() {
         Textwidth1Click();
         return;
     }
-    print(*area, linesPerPage, lineCount, *chosen);
+    print(*area, linesPerPage, lines, *chosen);
 }
 
-void TextArea::print(const TextAreaValues& area, int linesPerPage, int lineCount, PageRange pages) {
-    const LineRange lines = linesOfPages(pages.first, pages.last, linesPerPage, lineCount);
+// While the overlay of mouse writing lies over the output box, a print shows
+// what the overlay shows.
+bool TextArea::printsOverlay() const {
+    return form_.Memo11->isVisible();
+}
+
+std::vector<QString> TextArea::printedLines() const {
+    std::vector<QString> lines;
+    if (!printsOverlay()) {
+        const int count = outputBox_.displayLineCount();
+        lines.reserve(static_cast<std::size_t>(count));
+        for (int line = 0; line < count; ++line)
+            lines.push_back(boxText(outputBox_.edit(), outputBox_.displayLine(line)));
+        return lines;
+    }
+    const QTextDocument& document = *form_.Memo11->document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() == 0) {
+            lines.push_back(block.text());
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.push_back(block.text().mid(line.textStart(), line.textLength()));
+        }
+    }
+    return lines;
+}
+
+void TextArea::print(const TextAreaValues& area, int linesPerPage,
+                     const std::vector<QString>& texts, PageRange pages) {
+    const LineRange lines =
+        linesOfPages(pages.first, pages.last, linesPerPage, static_cast<int>(texts.size()));
     if (lines.empty()) {
         dialogs_.message(&form_, QStringLiteral("Sidorna %1-%2 har inga rader att skriva ut")
                                      .arg(pages.first)
@@ -225,10 +262,10 @@ void TextArea::print(const TextAreaValues& area, int linesPerPage, int lineCount
     for (const LineRange& sheet : sheetsOf(lines, linesPerPage)) {
         if (!firstSheet) job.newPage();
         firstSheet = false;
-        job.setFont(form_.RichEdit2->font());
+        job.setFont(printsOverlay() ? form_.Memo11->font() : form_.RichEdit2->font());
         job.clearPage();
         for (int line = sheet.first; line < sheet.end; ++line) {
-            const QString text = boxText(outputBox_.edit(), outputBox_.displayLine(line));
+            const QString& text = texts[static_cast<std::size_t>(line)];
             const PrintPoint at =
                 linePosition(line - sheet.first + 1, job.textHeight(text), area, factors);
             job.drawText(at.x, at.y, text);

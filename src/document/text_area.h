@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <memory>
+#include <vector>
 
 #include "document/print_layout.h"
 #include "platform/dialogs.h"
@@ -47,7 +49,10 @@ class TextArea : public QObject {
     int fontHeight() const;
     void horizontalCheck(QLineEdit& field);
     void verticalCheck();
-    void print(const TextAreaValues& area, int linesPerPage, int lineCount, PageRange pages);
+    bool printsOverlay() const;
+    std::vector<QString> printedLines() const;
+    void print(const TextAreaValues& area, int linesPerPage, const std::vector<QString>& texts,
+               PageRange pages);
 
     TForm1& form_;
     SharedState& state_;

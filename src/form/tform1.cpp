@@ -37,6 +37,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createManuals(client);
     createTitlePageContent();
     createTransformPanels(client);
+    createMouseWritingPanel(client);
 
     createFileMenu();
     createEditMenu();

@@ -113,6 +113,26 @@ class TForm1 : public QMainWindow {
     QTimer* Timer5 = nullptr;  // hides the picture panel
     QTimer* Timer6 = nullptr;  // steps through a picture series
 
+    // Mouse writing: 128 character cells around the middle box, written by
+    // moving the pointer out onto a cell and back inward.
+    QFrame* PanelMus = nullptr;
+    std::array<QLabel*, 128> EditMusT{};  // EditMusT001..EditMusT128, the cells
+    QLabel* LabelMusTv = nullptr;         // left reset band
+    QLabel* LabelMusTh = nullptr;         // right reset band
+    QLabel* EditMusT0000 = nullptr;       // middle box
+    QLabel* EditMusT000a = nullptr;       // active box: the active character; writes a blank
+    QLabel* EditMusT000b = nullptr;       // writes a line break
+    QLabel* EditMusT000c = nullptr;       // deletes one character
+    QLabel* LabelMusSh = nullptr;         // shift boxes: the other half of the codes
+    QLabel* LabelMusSh2 = nullptr;
+    QPushButton* Button6 = nullptr;      // "Stäng"
+    QPushButton* Button7 = nullptr;      // "Font"
+    QPushButton* Button8 = nullptr;      // "Hex" / "Tecken"
+    QPushButton* ButtonPMus4 = nullptr;  // "Stor" / "Liten"
+    QPushButton* ButtonPMus5 = nullptr;  // "Max"
+    QLabel* Label17 = nullptr;           // the strip that shows the hidden panel again
+    QPlainTextEdit* Memo11 = nullptr;    // over the output box for multibyte character sets
+
     // Main menu.
     QMenu* Arkiv1 = nullptr;
     QAction* Nytt1 = nullptr;
@@ -394,6 +414,7 @@ class TForm1 : public QMainWindow {
     void createSettingsPanels(QWidget* client);
     void createTextAreaPanel(QWidget* client);
     void createMediaControls(QWidget* client);
+    void createMouseWritingPanel(QWidget* client);
     void createBatchPanel(QWidget* client);
     void createExcludedWordsPanel(QWidget* client);
     void createHexPanel(QWidget* client);

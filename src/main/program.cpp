@@ -17,6 +17,7 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
         systemSettingsFolders(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     documentFiles.setLanguageSwitch([this](int slot) { languagePanel.SwitchLanguage(slot); });
     startUp.setLanguageLoader([this](int number) { languagePanel.startWith(number); });
+    startUp.setMouseWritingStart([this] { mouseWriting.startUp(); });
     writing.setSaveCommand([this] { documentFiles.Spara1Click(); });
     settingsStore.setDocumentOpener([this](const std::string& path, bool richText) {
         return documentFiles.openStartDocument(path, richText);

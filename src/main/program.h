@@ -18,6 +18,7 @@
 #include "maintenance/lexicon_tools.h"
 #include "maintenance/word_list_runs.h"
 #include "media/media_display.h"
+#include "media/mouse_writing_panel.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
 #include "settings/font_panel.h"
@@ -64,6 +65,10 @@ class Program {
                                 [this](int action) { return documentFiles.passesGuard(action); }};
     EditCommands editCommands{form, state, *dialogs, outputBox};
     TextTransformations transformations{form, state, *dialogs, outputBox};
+    MouseWritingPanel mouseWriting{
+        form, state, outputBox,
+        [this](QWidget& sender, char key) { return specialAlphabetKeys.FormKeyPress(sender, key); },
+        [this](char key) { return writing.RichEdit2KeyPress(key); }};
 };
 
 }  // namespace vernik

@@ -123,6 +123,11 @@ void StartUp::fitTitlePageToScreen() {
     enableLargestMouseWriting(screen.width() > kWideScreen);
 }
 
+// The largest size of the mouse-writing panel needs a wide screen.
+void StartUp::enableLargestMouseWriting(bool screenIsWide) {
+    form_.ButtonPMus5->setEnabled(screenIsWide);
+}
+
 void StartUp::fitOutputBoxToScreen() {
     const int screenHeight = form_.screen()->geometry().height();
     const int height =
@@ -138,11 +143,10 @@ void StartUp::placeWebPanelOverOutputBox() {
 }
 
 void StartUp::setUpFontsAndTables() {
-    setUpMouseWritingFonts();
     MouseWritingState& mouse = state_.media.Mouse;
-    mouse.CellFont = FontSpec{.name = "Small Fonts", .size = 7, .bold = true};
     for (int code = 0; code < 256; ++code)
         mouse.CharStrings[code] = std::string(1, static_cast<char>(code));
+    if (mouseWritingStart_) mouseWritingStart_();
 
     FontState& fonts = state_.fonts;
     fonts.MainFont.name = "MS San Serif";

@@ -26,6 +26,10 @@ class StartUp : public QObject {
     bool hasRun() const { return hasRun_; }
     // Loads interface language `number` (from 1) at start.
     void setLanguageLoader(std::function<void(int)> loader) { languageLoader_ = std::move(loader); }
+    // Sets up mouse writing once its character table is filled.
+    void setMouseWritingStart(std::function<void()> start) {
+        mouseWritingStart_ = std::move(start);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,15 +57,13 @@ class StartUp : public QObject {
     void applyTextAreaSettings();
     void placeWebPanelOverOutputBox();
 
-    // Calls into parts of the program that are not built yet. Each does
-    // nothing until its subsystem provides the real work.
-    void enableLargestMouseWriting(bool /*screenIsWide*/) {}
-    void setUpMouseWritingFonts() {}
+    void enableLargestMouseWriting(bool screenIsWide);
 
     TForm1& form_;
     SharedState& state_;
     SettingsStore& settings_;
     std::function<void(int)> languageLoader_;
+    std::function<void()> mouseWritingStart_;
     bool hasRun_ = false;
 };
 

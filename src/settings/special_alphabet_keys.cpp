@@ -84,15 +84,41 @@ bool SpecialAlphabetKeys::eventFilter(QObject* watched, QEvent* event) {
 
 // Returns true when the key was replaced (sent anew) or swallowed.
 bool SpecialAlphabetKeys::keyPreview(QWidget& receiver, QKeyEvent& key) {
-    FontState& fonts = state_.fonts;
-    WorkspaceState& ws = state_.workspace;
+    giveOutputBoxMainFont();
+    const std::optional<unsigned char> typed = keyboardByte(key);
+    if (!typed) return false;
+    const std::optional<unsigned char> converted = previewByte(receiver, *typed);
+    if (!converted) return true;
+    // The box takes the byte as the character its code page shows for it.
+    const QString shown = boxText(receiver, std::string(1, static_cast<char>(*converted)));
+    if (shown == key.text()) return false;
+    QKeyEvent replaced(QEvent::KeyPress, key.key(), key.modifiers(), shown, key.isAutoRepeat(),
+                       static_cast<quint16>(key.count()));
+    resending_ = true;
+    QCoreApplication::sendEvent(&receiver, &replaced);
+    resending_ = false;
+    return true;
+}
+
+std::optional<char> SpecialAlphabetKeys::FormKeyPress(QWidget& sender, char key) {
+    giveOutputBoxMainFont();
+    const auto converted = previewByte(sender, static_cast<unsigned char>(key));
+    if (!converted) return std::nullopt;
+    return static_cast<char>(*converted);
+}
+
+void SpecialAlphabetKeys::giveOutputBoxMainFont() {
+    const FontState& fonts = state_.fonts;
     if (!fonts.XdvngMode) {
         form_.RichEdit2->setFont(displayFont(fonts.MainFont));
         setTextColour(*form_.RichEdit2, colourFromNumber(fonts.MainFont.colour));
     }
-    const std::optional<unsigned char> typed = keyboardByte(key);
-    if (!typed) return false;
+}
 
+std::optional<unsigned char> SpecialAlphabetKeys::previewByte(QWidget& receiver,
+                                                              unsigned char typed) {
+    FontState& fonts = state_.fonts;
+    WorkspaceState& ws = state_.workspace;
     KeyPreviewContext context;
     if (&receiver == form_.RichEdit2 || &receiver == form_.EditPAlt1) {
         context.target = KeyTarget::OutputBox;
@@ -102,7 +128,7 @@ bool SpecialAlphabetKeys::keyPreview(QWidget& receiver, QKeyEvent& key) {
     // The output box records its own keys when it handles them.
     if (&receiver != form_.RichEdit2) {
         ws.PrevKey = ws.LastKey;
-        ws.LastKey = static_cast<char>(*typed);
+        ws.LastKey = static_cast<char>(typed);
     }
     context.captureActive = ws.CaptureActive;
     context.choiceMade = ws.ChoiceMade;
@@ -110,22 +136,14 @@ bool SpecialAlphabetKeys::keyPreview(QWidget& receiver, QKeyEvent& key) {
         context.selectionLast = static_cast<unsigned char>(
             outputBox_.characterAt(outputBox_.selectionStart() + outputBox_.selectionLength() - 1));
     }
-    const KeyPreviewResult result = previewKey(*typed, context, fonts);
+    const KeyPreviewResult result = previewKey(typed, context, fonts);
 
     if (fonts.KeyboardShiftOn && &receiver == form_.RichEdit2 &&
         !parseWholeNumber(toBytes(form_.Fonts.EditPBias1->text()))) {
         showInvalidNumber(form_, "Teckenf\xC3\xB6rskjutning", form_.Fonts.EditPBias1->text());
-        return true;
+        return std::nullopt;
     }
-    // The box takes the byte as the character its code page shows for it.
-    const QString shown = boxText(receiver, std::string(1, static_cast<char>(result.key)));
-    if (shown == key.text()) return false;
-    QKeyEvent replaced(QEvent::KeyPress, key.key(), key.modifiers(), shown, key.isAutoRepeat(),
-                       static_cast<quint16>(key.count()));
-    resending_ = true;
-    QCoreApplication::sendEvent(&receiver, &replaced);
-    resending_ = false;
-    return true;
+    return result.key;
 }
 
 void SpecialAlphabetKeys::Specialalfabet1Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 class QKeyEvent;
 
@@ -34,12 +35,18 @@ class SpecialAlphabetKeys : public QObject {
     void ButtonPKonv2Click();  // to the standard places
     void ButtonPKonv3Click();  // "Avbryt"
     void RichEdit2SelectionChange();
+    // The window's key handling for a character sent from `sender` by other
+    // means than the keyboard: the character to go on with, or nothing when
+    // it is swallowed.
+    std::optional<char> FormKeyPress(QWidget& sender, char key);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool keyPreview(QWidget& receiver, QKeyEvent& key);
+    std::optional<unsigned char> previewByte(QWidget& receiver, unsigned char typed);
+    void giveOutputBoxMainFont();
     bool takeSpecialShift();
     void moveAao(bool toOwnPlaces);
     void focusOutputBox();

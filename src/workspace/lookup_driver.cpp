@@ -1,6 +1,7 @@
 #include "workspace/lookup_driver.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -83,6 +84,9 @@ bool LookupDriver::eventFilter(QObject* watched, QEvent* event) {
 void LookupDriver::Edit1Change() {
     auto& ws = state_.workspace;
     media_.resetForLookup();
+    // Mouse writing makes way for the comment box; its strip brings it back.
+    form_.PanelMus->hide();
+    form_.Memo11->hide();
     ws.SupplementSuffix.clear();
     ws.AltBase = 0;
     resetView();

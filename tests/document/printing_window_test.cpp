@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTextEdit>
@@ -110,6 +111,19 @@ TEST_F(PrintingTest, PrintsTheLinesAsTheOutputBoxWrapsThem) {
     for (int i = 0; i < box.displayLineCount(); ++i)
         shown.push_back(QString::fromLatin1(box.displayLine(i).c_str()).simplified());
     EXPECT_EQ(print(), std::vector<Page>{shown});
+}
+
+// While the overlay of mouse writing covers the output box, its lines are
+// what the reader sees and what is printed.
+TEST_F(PrintingTest, PrintsTheOverlayWhileItCoversTheOutputBox) {
+    showLines(2);
+    form().Memo11->setPlainText(QStringLiteral("Overlay 1\nOverlay 2\nOverlay 3"));
+    form().Memo11->show();
+    const Page overlay = {QStringLiteral("Overlay 1"), QStringLiteral("Overlay 2"),
+                          QStringLiteral("Overlay 3")};
+    EXPECT_EQ(print(), std::vector<Page>{overlay});
+    form().Memo11->hide();
+    EXPECT_EQ(print(), std::vector<Page>{numbered(1, 2)});
 }
 
 TEST_F(PrintingTest, OkShapesTheOutputBoxAndKeepsTheValuesInTheSettings) {
