@@ -113,6 +113,14 @@ class TForm1 : public QMainWindow {
     QTimer* Timer5 = nullptr;  // hides the picture panel
     QTimer* Timer6 = nullptr;  // steps through a picture series
 
+    // Spelled speech: the speech box, whose text is read aloud, and its buttons.
+    QFrame* PanelSp = nullptr;          // a click on its frame reads the alternatives
+    QLineEdit* EditPSp1 = nullptr;      // the speech box
+    QPushButton* ButtonPSp2 = nullptr;  // "Nästa": the next word
+    QPushButton* ButtonPSp3 = nullptr;  // "Auto": word after word to the end
+    QPushButton* ButtonPSp1 = nullptr;  // "Stäng"
+    QTimer* Timer7 = nullptr;           // the pause between words while reading on
+
     // Main menu.
     QMenu* Arkiv1 = nullptr;
     QAction* Nytt1 = nullptr;
@@ -394,6 +402,7 @@ class TForm1 : public QMainWindow {
     void createSettingsPanels(QWidget* client);
     void createTextAreaPanel(QWidget* client);
     void createMediaControls(QWidget* client);
+    void createSpeechPanel(QWidget* client);
     void createBatchPanel(QWidget* client);
     void createExcludedWordsPanel(QWidget* client);
     void createHexPanel(QWidget* client);

@@ -18,6 +18,8 @@
 #include "maintenance/lexicon_tools.h"
 #include "maintenance/word_list_runs.h"
 #include "media/media_display.h"
+#include "media/spelled_speech.h"
+#include "media/waiting_sound_player.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
 #include "settings/font_panel.h"
@@ -65,6 +67,8 @@ class Program {
                                 [this] { specialAlphabetKeys.Specialalfabet2Click(); }};
     EditCommands editCommands{form, state, *dialogs, outputBox};
     TextTransformations transformations{form, state, *dialogs, outputBox};
+    WaitingSoundPlayer speechPlayer;
+    SpelledSpeech spelledSpeech{form, state, outputBox, speechPlayer};
 };
 
 }  // namespace vernik
