@@ -69,15 +69,24 @@ FindFile orIndex(const FindFile& findFile, SoundFolderIndex& index) {
 
 std::string letterSoundName(char c) {
     switch (c) {
-        case '.': return "dot";
-        case '?': return "frg";
-        case '!': return "utrp";
-        case '<': return "tgon";
-        case '>': return "tgoff";
-        case ' ': return std::string(kWordPauseName);
-        case '\n': return "paus3";
-        case '\r': return "nyrad";
-        default: return isNameCharacter(c) ? std::string(1, c) : std::string();
+        case '.':
+            return "dot";
+        case '?':
+            return "frg";
+        case '!':
+            return "utrp";
+        case '<':
+            return "tgon";
+        case '>':
+            return "tgoff";
+        case ' ':
+            return std::string(kWordPauseName);
+        case '\n':
+            return "paus3";
+        case '\r':
+            return "nyrad";
+        default:
+            return isNameCharacter(c) ? std::string(1, c) : std::string();
     }
 }
 
@@ -158,10 +167,8 @@ SpeechReading readSpeechText(std::string_view text, bool readWhole, bool playSou
         }
 
         if (!reading.wholeWordFile.empty() && name != "tgon") {
-            sound = SpokenSound{.file = reading.wholeWordFile,
-                                .position = 0,
-                                .letters = length,
-                                .wholeWord = true};
+            sound = SpokenSound{
+                .file = reading.wholeWordFile, .position = 0, .letters = length, .wholeWord = true};
         }
         if (!sound.file.empty() && reading.playSounds) {
             reading.sounds.push_back(sound);

@@ -67,8 +67,8 @@ class SoundFolderIndex {
 // One sound that reading a text plays.
 struct SpokenSound {
     std::string file;
-    int position = 0;       // the first letter it stands for, from 0
-    int letters = 1;        // how many letters it stands for
+    int position = 0;        // the first letter it stands for, from 0
+    int letters = 1;         // how many letters it stands for
     bool wholeWord = false;  // the lexicon's sound of the whole text
 };
 

@@ -14,8 +14,8 @@ inline constexpr std::size_t kMaxSpeechWord = 255;
 
 // Where reading the output box stands between words.
 struct SpeechWalk {
-    int cursor = 0;                // the output box's cursor
-    char pendingDelimiter = ' ';   // a line end ('\r'), '<' or '>' read next by itself
+    int cursor = 0;               // the output box's cursor
+    char pendingDelimiter = ' ';  // a line end ('\r'), '<' or '>' read next by itself
 };
 
 // The next step of reading the output box (Windows-1252 text in which a line

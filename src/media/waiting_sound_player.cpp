@@ -46,12 +46,11 @@ void WaitingSoundPlayer::playToEnd(const std::string& file) {
     QTimer limit;
     limit.setSingleShot(true);
     connect(&limit, &QTimer::timeout, &loop, finish);
-    const auto ended = connect(player_, &QMediaPlayer::mediaStatusChanged, &loop,
-                               [&](QMediaPlayer::MediaStatus status) {
-                                   if (status == QMediaPlayer::EndOfMedia ||
-                                       status == QMediaPlayer::InvalidMedia)
-                                       finish();
-                               });
+    const auto ended = connect(
+        player_, &QMediaPlayer::mediaStatusChanged, &loop, [&](QMediaPlayer::MediaStatus status) {
+            if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                finish();
+        });
     const auto failed = connect(player_, &QMediaPlayer::errorOccurred, &loop, finish);
 
     player_->setSource(QUrl::fromLocalFile(QString::fromStdString(file)));

@@ -20,8 +20,8 @@ using vernik::SpeechFolders;
 // Folders under the test root: "lex1" and "lex2" are the lexicons, "work" the
 // working folder, "start" the start folder and "out" the output file's folder.
 SpeechFolders foldersUnder(const TestFolder& root) {
-    return {root.str() + "/lex1", root.str() + "/lex2", root.str() + "/work",
-            root.str() + "/start", root.str() + "/out"};
+    return {root.str() + "/lex1", root.str() + "/lex2", root.str() + "/work", root.str() + "/start",
+            root.str() + "/out"};
 }
 
 std::vector<std::string> relative(const std::vector<std::string>& files, const TestFolder& root) {
@@ -102,25 +102,21 @@ INSTANTIATE_TEST_SUITE_P(
                     true,
                     {"lex2/ljud/Hej.wav"},
                     false},
-        ReadingCase{"StartTagIsNeverAWholeWord",
-                    {"lex1/spsp/tgon.wav"},
-                    "<",
-                    true,
-                    {"lex1/spsp/tgon.wav"}},
+        ReadingCase{
+            "StartTagIsNeverAWholeWord", {"lex1/spsp/tgon.wav"}, "<", true, {"lex1/spsp/tgon.wav"}},
         ReadingCase{"TypingReadsTheLastCharacter",
                     {"lex1/spsp/a.wav", "lex1/spsp/b.wav", "lex1/spsp/ab.wav"},
                     "ab",
                     false,
                     {"lex1/spsp/b.wav"}},
-        ReadingCase{"BlanksAndLineEndsHaveSounds",
-                    {"lex1/spsp/a.wav", "lex1/spsp/paus1.wav", "lex1/spsp/nyrad.wav",
-                     "lex1/spsp/paus3.wav", "lex1/spsp/frg.wav", "lex1/spsp/utrp.wav",
-                     "lex1/spsp/tgoff.wav"},
-                    "a \r\n?!>",
-                    true,
-                    {"lex1/spsp/a.wav", "lex1/spsp/paus1.wav", "lex1/spsp/nyrad.wav",
-                     "lex1/spsp/paus3.wav", "lex1/spsp/frg.wav", "lex1/spsp/utrp.wav",
-                     "lex1/spsp/tgoff.wav"}},
+        ReadingCase{
+            "BlanksAndLineEndsHaveSounds",
+            {"lex1/spsp/a.wav", "lex1/spsp/paus1.wav", "lex1/spsp/nyrad.wav", "lex1/spsp/paus3.wav",
+             "lex1/spsp/frg.wav", "lex1/spsp/utrp.wav", "lex1/spsp/tgoff.wav"},
+            "a \r\n?!>",
+            true,
+            {"lex1/spsp/a.wav", "lex1/spsp/paus1.wav", "lex1/spsp/nyrad.wav", "lex1/spsp/paus3.wav",
+             "lex1/spsp/frg.wav", "lex1/spsp/utrp.wav", "lex1/spsp/tgoff.wav"}},
         ReadingCase{"NonNameCharactersAreSkipped",
                     {"lex1/spsp/x.wav", "lex1/spsp/a.wav", "lex1/spsp/a:.wav"},
                     std::string("x\\/a:\0*|\"", 9),
@@ -140,9 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LetterSounds, NamesOfSignsAndCharactersWithoutSound) {
     const std::vector<std::pair<char, std::string>> table = {
-        {'.', "dot"},  {'?', "frg"},    {'!', "utrp"},  {'<', "tgon"}, {'>', "tgoff"},
+        {'.', "dot"},   {'?', "frg"},    {'!', "utrp"},   {'<', "tgon"}, {'>', "tgoff"},
         {' ', "paus1"}, {'\n', "paus3"}, {'\r', "nyrad"}, {'a', "a"},    {'\xE4', "\xE4"},
-        {'\0', ""},    {'/', ""},       {'\\', ""},     {':', ""},     {'\t', ""}};
+        {'\0', ""},     {'/', ""},       {'\\', ""},      {':', ""},     {'\t', ""}};
     for (const auto& [c, name] : table) EXPECT_EQ(vernik::letterSoundName(c), name) << int(c);
 }
 

@@ -46,7 +46,7 @@ TEST(SpeechWalker, WordsDelimitersAndTheCursor) {
 TEST(SpeechWalker, StartsAtTheCursorAndStopsNearTheEnd) {
     EXPECT_EQ(walkAll("ett tv\xE5 tre ", 4), (Steps{{"tv\xE5", 8}, {"tre", 12}}));
     EXPECT_EQ(walkAll("ett tv\xE5 tre ", 11), Steps{});  // on the last character
-    EXPECT_EQ(walkAll("ett ", 99), Steps{});            // past the end
+    EXPECT_EQ(walkAll("ett ", 99), Steps{});             // past the end
     const auto stalled = nextSpeechWord("ett tv\xE5", SpeechWalk{4, ' '});
     EXPECT_FALSE(stalled.found);
     EXPECT_EQ(stalled.after.cursor, 4);
@@ -54,8 +54,8 @@ TEST(SpeechWalker, StartsAtTheCursorAndStopsNearTheEnd) {
 
 TEST(SpeechWalker, WhatAChangeOfTheSpeechBoxDoes) {
     const std::vector<std::tuple<std::string, bool, SpeechBoxChange>> table = {
-        {"hej", true, SpeechBoxChange::ReadWhole},  {"hej  ", true, SpeechBoxChange::ReadWhole},
-        {"a", false, SpeechBoxChange::ReadLast},    {"ab ", false, SpeechBoxChange::ReadAgain},
+        {"hej", true, SpeechBoxChange::ReadWhole},    {"hej  ", true, SpeechBoxChange::ReadWhole},
+        {"a", false, SpeechBoxChange::ReadLast},      {"ab ", false, SpeechBoxChange::ReadAgain},
         {"ab  ", false, SpeechBoxChange::InsertText}, {" ", false, SpeechBoxChange::ReadAgain},
         {"", false, SpeechBoxChange::Nothing},
     };

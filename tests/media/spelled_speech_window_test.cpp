@@ -20,8 +20,7 @@ class RecordingSink : public SoundSink {
   public:
     void playToEnd(const std::string& file) override {
         const std::filesystem::path path(file);
-        played.push_back(path.parent_path().filename().string() + "/" +
-                         path.filename().string());
+        played.push_back(path.parent_path().filename().string() + "/" + path.filename().string());
     }
     std::vector<std::string> played;
 };
@@ -54,8 +53,8 @@ TEST_F(SpelledSpeechWindowTest, AutoReadsToTheLastEndedWordAndCanStartAgain) {
     startWithText(QStringLiteral("Hej. du\nslut"));
     form().Spsp1->trigger();  // opens the panel and reads the first word
     EXPECT_TRUE(form().PanelSp->isVisibleTo(&form()));
-    EXPECT_EQ(sink.played, (std::vector<std::string>{"spsp/h.wav", "spsp/e.wav", "spsp/j.wav",
-                                                     "spsp/dot.wav"}));
+    EXPECT_EQ(sink.played,
+              (std::vector<std::string>{"spsp/h.wav", "spsp/e.wav", "spsp/j.wav", "spsp/dot.wav"}));
     EXPECT_EQ(form().EditPSp1->text(), "Hej.");
     EXPECT_FALSE(form().Timer7->isActive());
 
@@ -65,8 +64,8 @@ TEST_F(SpelledSpeechWindowTest, AutoReadsToTheLastEndedWordAndCanStartAgain) {
     EXPECT_TRUE(media().AutoReading);
     ASSERT_TRUE(QTest::qWaitFor([&] { return autoEnabled(); }, 5000));
     // No pause after the whole-word sound; the last word has nothing after it.
-    EXPECT_EQ(sink.played, (std::vector<std::string>{"ljud/du.wav", "spsp/nyrad.wav",
-                                                     "spsp/paus1.wav"}));
+    EXPECT_EQ(sink.played,
+              (std::vector<std::string>{"ljud/du.wav", "spsp/nyrad.wav", "spsp/paus1.wav"}));
     EXPECT_FALSE(media().AutoReading);
     EXPECT_EQ(program->outputBox.caret(), 8);  // the start of the second line
     EXPECT_TRUE(media().SoundFile.ends_with("/sven/ljud/du.wav"));
@@ -134,8 +133,9 @@ TEST_F(SpelledSpeechWindowTest, StaengStopsAutoInAMegabyteTextAtOnce) {
 // over at once; nothing waits longer than the sound and one second.
 TEST(WaitingSoundPlayer, SkipsWhatCannotPlayWithoutWaiting) {
     TestFolder root;
-    const std::string header = std::string("RIFF\x24\x0f\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0", 24) +
-                               std::string("\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data\x40\x1f\0\0", 20);
+    const std::string header =
+        std::string("RIFF\x24\x0f\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0", 24) +
+        std::string("\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data\x40\x1f\0\0", 20);
     const std::vector<std::pair<std::string, std::string>> files = {
         {"text.wav", "not a sound at all"},
         {"empty.wav", ""},

@@ -24,8 +24,8 @@ std::string chunk(const std::string& id, const std::string& body, std::uint32_t 
 
 // Mono 8-bit sound at 8000 samples a second: 8000 bytes a second.
 std::string format(std::uint32_t bytesPerSecond = 8000) {
-    return chunk("fmt ", le(1, 2) + le(1, 2) + le(8000, 4) + le(bytesPerSecond, 4) + le(1, 2) +
-                             le(8, 2),
+    return chunk("fmt ",
+                 le(1, 2) + le(1, 2) + le(8000, 4) + le(bytesPerSecond, 4) + le(1, 2) + le(8, 2),
                  16);
 }
 

@@ -7,9 +7,9 @@ namespace {
 
 TEST(SpellCommand, PrintsTheSoundsAutoReadingPlays) {
     TestFolder root;
-    for (const char* name : {"lex1/spsp/s.wav", "lex1/spsp/sj.wav", "lex1/spsp/a.wav",
-                             "lex1/spsp/l.wav", "work/spsp/paus1.wav", "out/spsp/A.wav",
-                             "lex2/ljud/och.wav", "lex1/spsp/\xC3\xA4.wav"})
+    for (const char* name :
+         {"lex1/spsp/s.wav", "lex1/spsp/sj.wav", "lex1/spsp/a.wav", "lex1/spsp/l.wav",
+          "work/spsp/paus1.wav", "out/spsp/A.wav", "lex2/ljud/och.wav", "lex1/spsp/\xC3\xA4.wav"})
         root.write(name, "");
     const std::string r = root.str();
     auto run = runVernikLex({"spell", "--lexicon1", r + "/lex1", "--lexicon2", r + "/lex2",
