@@ -120,6 +120,7 @@ void SpelledSpeech::Speak() {
 
     const SpeechReading reading =
         readSpeechText(text, speech.ReadWhole, speech.PlaySounds, folders());
+    if (!reading.sounds.empty() && stopOtherSound_) stopOtherSound_();
     if (!reading.wholeWordFile.empty()) state_.media.SoundFile = reading.wholeWordFile;
     for (const auto& sound : reading.sounds) {
         speech.SpeechIndex = sound.position + sound.letters;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "media/letter_sounds.h"
 
@@ -23,6 +25,8 @@ class SpelledSpeech : public QObject {
 
     // Where the sounds go; the program's media player unless a test gives another.
     void useSoundSink(SoundSink& sounds) { sounds_ = &sounds; }
+    // Called before reading starts: stops a headword's sound still playing.
+    void setOtherSoundStop(std::function<void()> stop) { stopOtherSound_ = std::move(stop); }
 
     // Shows the panel and puts the next word of the output box into the
     // speech box, which reads it. The main menu's "Spelled speech".
@@ -49,6 +53,7 @@ class SpelledSpeech : public QObject {
     SharedState& state_;
     OutputBox& outputBox_;
     SoundSink* sounds_;
+    std::function<void()> stopOtherSound_;
 };
 
 }  // namespace vernik

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "media/sound_player.h"
 #include "media/sound_sink.h"
 #include "media/waiting_sound_player.h"
 #include "program_fixture.h"
@@ -94,6 +95,7 @@ TEST_F(SpelledSpeechWindowTest, TypingReadsLettersAndTwoBlanksInsertTheText) {
 }
 
 TEST_F(SpelledSpeechWindowTest, AClickOnTheFrameReadsTheAlternatives) {
+    folder.write("sven/ljud/katt.wav", "");  // the headword's own sound, played by the lookup
     startWithText(QString());
     form().Spsp1->trigger();
     form().EditPSp1->setText(QStringLiteral("katt"));
@@ -104,6 +106,8 @@ TEST_F(SpelledSpeechWindowTest, AClickOnTheFrameReadsTheAlternatives) {
     ASSERT_GE(sink.played.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(sink.played.begin(), sink.played.begin() + 3),
               (std::vector<std::string>{"spsp/c.wav", "spsp/a.wav", "spsp/t.wav"}));
+    // The letters are not read over the headword's sound: it is stopped.
+    EXPECT_TRUE(program->mediaDisplay.sound().source().isEmpty());
 }
 
 TEST_F(SpelledSpeechWindowTest, StaengStopsAutoInAMegabyteTextAtOnce) {
