@@ -10,6 +10,7 @@ list(APPEND VERNIK_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tform1_text_area_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_media_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_mouse_writing_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tform1_speech_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_batch_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_excluded_words_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tform1_transform_panels.cpp

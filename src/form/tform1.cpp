@@ -28,6 +28,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createSettingsPanels(client);
     createTextAreaPanel(client);
     createMediaControls(client);
+    createSpeechPanel(client);
     createBatchPanel(client);
     createExcludedWordsPanel(client);
     createLexiconToolPanels(client);

@@ -132,6 +132,13 @@ class TForm1 : public QMainWindow {
     QPushButton* ButtonPMus5 = nullptr;  // "Max"
     QLabel* Label17 = nullptr;           // the strip that shows the hidden panel again
     QPlainTextEdit* Memo11 = nullptr;    // over the output box for multibyte character sets
+    // Spelled speech: the speech box, whose text is read aloud, and its buttons.
+    QFrame* PanelSp = nullptr;          // a click on its frame reads the alternatives
+    QLineEdit* EditPSp1 = nullptr;      // the speech box
+    QPushButton* ButtonPSp2 = nullptr;  // "Nästa": the next word
+    QPushButton* ButtonPSp3 = nullptr;  // "Auto": word after word to the end
+    QPushButton* ButtonPSp1 = nullptr;  // "Stäng"
+    QTimer* Timer7 = nullptr;           // the pause between words while reading on
 
     // Main menu.
     QMenu* Arkiv1 = nullptr;
@@ -415,6 +422,7 @@ class TForm1 : public QMainWindow {
     void createTextAreaPanel(QWidget* client);
     void createMediaControls(QWidget* client);
     void createMouseWritingPanel(QWidget* client);
+    void createSpeechPanel(QWidget* client);
     void createBatchPanel(QWidget* client);
     void createExcludedWordsPanel(QWidget* client);
     void createHexPanel(QWidget* client);

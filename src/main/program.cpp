@@ -23,6 +23,7 @@ Program::Program(std::string commandLineFile, std::unique_ptr<Dialogs> dialogs)
         return documentFiles.openStartDocument(path, richText);
     });
     settingsStore.setCharacterTableOffer([this] { fontPanel.offerCharacterTable(); });
+    spelledSpeech.setOtherSoundStop([this] { mediaDisplay.closeSound(); });
     lexiconChoice.setCharacterTableOffer([this] { fontPanel.offerCharacterTable(); });
     for (QLineEdit* box : form.findChildren<QLineEdit*>()) selectAllOnFocus(*box);
     // Without the catalogue the standard dialogs speak the platform's language.

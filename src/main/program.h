@@ -19,6 +19,8 @@
 #include "maintenance/word_list_runs.h"
 #include "media/media_display.h"
 #include "media/mouse_writing_panel.h"
+#include "media/spelled_speech.h"
+#include "media/waiting_sound_player.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
 #include "settings/font_panel.h"
@@ -69,6 +71,8 @@ class Program {
         form, state, outputBox,
         [this](QWidget& sender, char key) { return specialAlphabetKeys.FormKeyPress(sender, key); },
         [this](char key) { return writing.RichEdit2KeyPress(key); }};
+    WaitingSoundPlayer speechPlayer;
+    SpelledSpeech spelledSpeech{form, state, outputBox, speechPlayer};
 };
 
 }  // namespace vernik

@@ -96,6 +96,10 @@ void MediaDisplay::runMediaLookup() {
     if (!media.CommentFile.empty()) loadWholeFileComment(media.CommentFile);
 }
 
+void MediaDisplay::closeSound() {
+    sound_->close();
+}
+
 void MediaDisplay::resetForLookup() {
     form_.MediaPlayer1->hide();
     form_.PanelBild->hide();

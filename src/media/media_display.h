@@ -42,6 +42,8 @@ class MediaDisplay : public QObject {
     void RichEdit3SelectionChange();
 
     const SoundPlayer& sound() const { return *sound_; }
+    // Stops the headword's sound, so that another sound is not heard over it.
+    void closeSound();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

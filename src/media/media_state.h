@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "media/speech_state.h"
 #include "platform/font_spec.h"
 
 namespace vernik {
@@ -43,6 +44,7 @@ struct MediaState {
     bool LexiconLookup = false;
     bool WholeFileComment = false;
     bool AutoReading = false;  // spelled speech goes on word by word
+    SpeechState Speech;
     MouseWritingState Mouse;
 };
 

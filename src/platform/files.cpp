@@ -13,10 +13,7 @@
 #include <utility>
 
 namespace vernik {
-namespace {
 
-// Lower-cases ASCII letters and the Latin-1 capitals encoded in UTF-8
-// (C3 80 to C3 9E, except the multiplication sign C3 97).
 std::string foldNameCase(std::string_view name) {
     std::string out(name);
     for (std::size_t i = 0; i < out.size(); ++i) {
@@ -32,6 +29,8 @@ std::string foldNameCase(std::string_view name) {
     }
     return out;
 }
+
+namespace {
 
 std::string errorText(int code) {
     return std::strerror(code);

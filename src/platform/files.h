@@ -47,6 +47,10 @@ std::optional<fs::path> childPath(const fs::path& folder, std::string_view name)
 // systems that ignore case still work).
 std::optional<fs::path> findFileIgnoringCase(const fs::path& path);
 
+// A file name (UTF-8) with ASCII letters and the Latin-1 capitals
+// lower-cased: names that differ only in letter case fold alike.
+std::string foldNameCase(std::string_view name);
+
 // The whole file as bytes, or nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const fs::path& path);
 

@@ -15,10 +15,13 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the built vernik-lex with `args` (each quoted for the shell).
-inline ToolRun runVernikLex(const std::vector<std::string>& args) {
+// Runs the built vernik-lex with `args` (each quoted for the shell), in the
+// folder `workingFolder` when one is given.
+inline ToolRun runVernikLex(const std::vector<std::string>& args,
+                            const std::string& workingFolder = {}) {
     TestFolder scratch;
     std::string command = "'" VERNIK_LEX_PATH "'";
+    if (!workingFolder.empty()) command = "cd '" + workingFolder + "' && " + command;
     for (const auto& arg : args) {
         std::string quoted;
         for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);

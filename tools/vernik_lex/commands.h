@@ -14,6 +14,7 @@ int runImportDictd(const Arguments& args);
 int runListSearch(const Arguments& args);
 int runChange(const Arguments& args);
 int runMedia(const Arguments& args);
+int runSpell(const Arguments& args);
 // add, difference and not-in-main
 int runLexiconMerge(const std::string& command, const Arguments& args);
 int runCheckText(const Arguments& args);

@@ -32,6 +32,13 @@ constexpr std::string_view kUsage =
     "      lookup of WORD would use, one \"KIND: PATH\" line each, taken from the\n"
     "      ljud, bild and kom folders of LEXICON2, the output file's folder DIR\n"
     "      and the word list's folder DIR; prints nothing when there are none\n"
+    "  spell [--lexicon1 DIR] [--lexicon2 DIR] [--output-folder DIR] TEXT\n"
+    "      print the sound files, one a line, that spelled speech plays when it\n"
+    "      reads TEXT with \"Auto\" from its start: letter and letter-group sounds\n"
+    "      from the spsp folders of the two lexicons, the current folder and the\n"
+    "      output file's folder DIR (the last that holds a sound wins), whole-word\n"
+    "      sounds from the lexicons' ljud folders, and paus1 between words. The\n"
+    "      last word is read only when a blank or line end follows it\n"
     "  add MAIN SECOND OUTDIR [--mark-new]\n"
     "  difference MAIN SECOND OUTDIR\n"
     "  not-in-main MAIN SECOND OUTDIR\n"
@@ -106,6 +113,7 @@ int main(int argc, char** argv) {
     if (command == "list-search") return vernik::lex::runListSearch(args);
     if (command == "change") return vernik::lex::runChange(args);
     if (command == "media") return vernik::lex::runMedia(args);
+    if (command == "spell") return vernik::lex::runSpell(args);
     if (command == "add" || command == "difference" || command == "not-in-main")
         return vernik::lex::runLexiconMerge(command, args);
     if (command == "check-text") return vernik::lex::runCheckText(args);
