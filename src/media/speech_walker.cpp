@@ -33,6 +33,9 @@ NextSpeechWord nextSpeechWord(std::string_view text, const SpeechWalk& walk) {
         return next;
     }
 
+    // A run of blanks holds no word: reading goes on at the word after it,
+    // so that "Nästa" never shows an empty box.
+    while (position < length - 1 && text[position] == ' ') ++position;
     if (position >= length - 1) return next;
     while (!isWordDelimiter(text[position]) && position < length - 1) {
         if (next.word.size() < kMaxSpeechWord) next.word += text[position];

@@ -30,7 +30,8 @@ struct NextSpeechWord {
 // Takes the word at the cursor up to the next blank, line break, "<" or ">",
 // and moves the cursor past that delimiter; a line break, "<" or ">" is read
 // by itself on the next step, after which the cursor stands at the start of
-// the next line. A last word that no delimiter follows is not read.
+// the next line. A run of blanks before a word is passed over, and a last
+// word that no delimiter follows is not read.
 NextSpeechWord nextSpeechWord(std::string_view text, const SpeechWalk& walk);
 
 // What a change of the speech box's text does.

@@ -35,7 +35,9 @@ TEST(SpeechWalker, WordsDelimitersAndTheCursor) {
         {"rad\nny rad\n", {{"rad", 4}, {"\r", 4}, {"ny", 7}, {"rad", 11}, {"\r", 11}}},
         {"a\r\nb ", {{"a", 2}, {"\r", 3}, {"b", 5}}},
         {"<b>fet ", {{"", 1}, {"<", 1}, {"b", 3}, {">", 3}, {"fet", 7}}},
-        {"a  b ", {{"a", 2}, {"", 3}, {"b", 5}}},
+        {"a  b ", {{"a", 2}, {"b", 5}}},  // a run of blanks is passed over
+        {"   a ", {{"a", 5}}},
+        {"a   ", {{"a", 2}}},
         {"", {}},
         {" ", {}},
         {longWord + " slut ", {{std::string(255, 'x'), 301}, {"slut", 306}}},
