@@ -79,6 +79,18 @@ TEST_F(LexiconToolsWindowTest, CommentsOfACyrillicHeadwordKeepItsBytes) {
         TestFolder::crlf({".b", "b", ".b\xE0\xE1", "\xE2x", ".b\xFF\xFF\xFF", "b\xFF\xFF\xFF"}));
 }
 
+TEST_F(LexiconToolsWindowTest, TextCheckInACyrillicFontEndsOnTheLastWordsBytes) {
+    folder.write("text.txt", "b\xE0\xE1 b\xE2\n");
+    chooseCyrillicFont();
+    form().Textkontroll1->trigger();
+    dialogs->openAnswers.push_back(QString::fromStdString(path("text.txt")));
+    form().ButtonTx3->click();
+    form().ButtonTx2->click();
+    EXPECT_EQ(form().RichEdit2->toPlainText(), QStringLiteral("bв"));  // "bаб" is a headword
+    EXPECT_EQ(form().Edit1->text(), QStringLiteral("bв"));
+    EXPECT_EQ(ws().InOrd, "b\xE2");
+}
+
 TEST_F(LexiconToolsWindowTest, ReportsGoBelowTheOutputBoxText) {
     folder.write("text.txt", "Prov provet\nB52\n");
     start();
