@@ -198,6 +198,12 @@ TEST_F(ExtrasWindowTest, OtherProgramsOpenANewDocumentOrNameTheMissingProgram) {
         EXPECT_TRUE(std::filesystem::exists(folder / file));
     }
     EXPECT_EQ(dialogs->messages.size(), 1u);
+
+    // A folder that is not there is named in the message as it is.
+    programs.documentFolder = QString::fromStdString(path("någon"));
+    form().Word1->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_TRUE(dialogs->messages.back().contains(QStringLiteral("någon/Nytt dokument.odt")));
 }
 
 TEST_F(ExtrasWindowTest, WebPanelLiesOverTheOutputBoxAndSizesItsBrowser) {
