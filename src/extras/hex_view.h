@@ -46,7 +46,7 @@ std::string characterPaneLine(std::uint64_t line, std::string_view bytes);
 struct HexViewPanes {
     std::vector<std::string> hexLines;
     std::vector<std::string> characterLines;
-    std::string error;  // the file could not be read
+    std::string error;  // the file could not be read (UTF-8: its path and the system's reason)
     bool ok() const { return error.empty(); }
 };
 
@@ -66,7 +66,7 @@ struct HexLineBytes {
 HexLineBytes bytesOfHexLines(std::uint64_t firstLine, const std::vector<std::string>& hexLines);
 
 struct HexSaveResult {
-    std::string error;  // nothing was written when it is set
+    std::string error;  // nothing was written when it is set (UTF-8, as above)
     std::size_t skippedPairs = 0;
     bool ok() const { return error.empty(); }
 };

@@ -90,7 +90,8 @@ bool HexViewPanel::LoadHexView() {
     }
     const HexViewPanes panes = loadHexView(state_.extras.HexViewFile, fields.range);
     if (!panes.ok()) {
-        dialogs_.message(&form_, QStringLiteral("Kan inte läsa ") + fromBytes(panes.error));
+        dialogs_.message(&form_,
+                         QStringLiteral("Kan inte läsa ") + QString::fromStdString(panes.error));
         return false;
     }
     shown_ = fields.range;
@@ -111,7 +112,8 @@ bool HexViewPanel::SaveHexView() {
     const HexSaveResult result = saveHexView(state_.extras.HexViewFile, state_.extras.HexSaveFile,
                                              shown_, linesOf(*form_.MemoHack1));
     if (!result.ok()) {
-        dialogs_.message(&form_, QStringLiteral("Kan inte spara: ") + fromBytes(result.error));
+        dialogs_.message(&form_,
+                         QStringLiteral("Kan inte spara: ") + QString::fromStdString(result.error));
         return false;
     }
     if (result.skippedPairs > 0) {

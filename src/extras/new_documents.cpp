@@ -148,7 +148,7 @@ NewDocument createNewDocument(const std::filesystem::path& folder, NewDocumentKi
         result.path = path;
         return result;
     }
-    result.error = folder.string() + ": inget ledigt namn f\xF6r ett nytt dokument";
+    result.error = folder.string() + ": inget ledigt namn f\xC3\xB6r ett nytt dokument";
     return result;
 }
 

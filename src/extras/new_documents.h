@@ -19,7 +19,7 @@ std::string emptyDocumentBytes(NewDocumentKind kind);
 
 // Creates `folder`/"Nytt dokument<ext>", or "Nytt dokument 2<ext>" and so on
 // when that name is taken, holding an empty document; an existing file is
-// never touched. `error` says why no file could be made.
+// never touched. `error` says why no file could be made (UTF-8, with the path).
 struct NewDocument {
     std::filesystem::path path;
     std::string error;

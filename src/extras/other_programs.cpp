@@ -5,7 +5,6 @@
 #include "form/tform1.h"
 #include "platform/desktop_files.h"
 #include "platform/dialogs.h"
-#include "platform/qt_text.h"
 
 namespace vernik {
 namespace {
@@ -68,7 +67,7 @@ void OtherPrograms::openNew(NewDocumentKind kind) {
     const NewDocument document = createNewDocument(folder.toStdString(), kind);
     if (!document.ok()) {
         dialogs_.message(&form_, QStringLiteral("Kan inte skapa ett nytt dokument: ") +
-                                     fromBytes(document.error));
+                                     QString::fromStdString(document.error));
         return;
     }
     const QString path = QString::fromStdString(document.path.string());

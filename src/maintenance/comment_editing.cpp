@@ -9,6 +9,7 @@
 #include "form/tform1.h"
 #include "maintenance/comment_rewrite.h"
 #include "maintenance/comment_target.h"
+#include "platform/box_code_page.h"
 #include "platform/qt_text.h"
 #include "platform/widget_look.h"
 #include "settings/message_bar.h"
@@ -16,10 +17,10 @@
 namespace vernik {
 namespace {
 
-// The paragraphs of the box, as bytes.
+// The paragraphs of the box, as the bytes it shows.
 std::vector<std::string> boxLines(const QTextEdit& box) {
     std::vector<std::string> lines;
-    for (const QString& line : box.toPlainText().split(u'\n')) lines.push_back(toBytes(line));
+    for (const QString& line : box.toPlainText().split(u'\n')) lines.push_back(boxBytes(box, line));
     return lines;
 }
 
@@ -44,7 +45,7 @@ void CommentEditing::RichEdit3KeyUp() {
     if (state_.media.WholeFileComment) return;
     const char letter = ws.LookupInitial.empty() ? '\0' : ws.LookupInitial[0];
     const CommentTarget target =
-        commentTarget(ws.ActiveLexiconFolder, letter, toBytes(form_.Edit2->text()));
+        commentTarget(ws.ActiveLexiconFolder, letter, boxBytes(*form_.Edit2, form_.Edit2->text()));
     form_.Button2->setText(fromBytes(ws.CaptionAddComments));
     if (target.hasComments) {
         form_.Button2->setText(fromBytes(ws.CaptionReplaceComments));
@@ -58,7 +59,7 @@ void CommentEditing::Button2Click() {
     const auto& ws = state_.workspace;
     const char letter = ws.LookupInitial.empty() ? '\0' : ws.LookupInitial[0];
     const CommentTarget target =
-        commentTarget(ws.ActiveLexiconFolder, letter, toBytes(form_.Edit2->text()));
+        commentTarget(ws.ActiveLexiconFolder, letter, boxBytes(*form_.Edit2, form_.Edit2->text()));
     const CommentEdit edit = form_.Button2->text() == fromBytes(ws.CaptionReplaceComments)
                                  ? CommentEdit::Replace
                                  : CommentEdit::Insert;

@@ -387,9 +387,16 @@ MergeReport mergeLetter(const MergeRequest& request, char letter) {
 
 MergeReport runMerge(const MergeRequest& request, const MergeObserver& observer) {
     MergeReport report;
+    // An empty name would put the result in whatever folder is current.
+    if (request.resultFolder.empty()) {
+        report.error = "Ingen resultatmapp angiven";
+        return report;
+    }
     for (const std::string* input : {&request.mainFolder, &request.secondFolder}) {
+        // An empty input folder is the current folder, as its letter files' paths say.
+        const fs::path inputFolder = input->empty() ? fs::path(".") : fs::path(*input);
         std::error_code ec;
-        if (fs::equivalent(request.resultFolder, *input, ec)) {
+        if (fs::equivalent(request.resultFolder, inputFolder, ec)) {
             report.error = "Resultatmappen " + shownPath(request.resultFolder) +
                            " \xE4r en av de mappar som l\xE4ses: v\xE4lj en annan mapp";
             return report;

@@ -96,11 +96,16 @@ void writeDestination(const ReversalRequest& request, const PairsByFile& pairs,
     }
 }
 
+// An empty folder name is the current folder, as the letter files' paths say.
+std::filesystem::path canonicalFolder(const std::string& folder, std::error_code& ec) {
+    return std::filesystem::weakly_canonical(folder.empty() ? "." : folder, ec);
+}
+
 bool sameFolder(const std::string& a, const std::string& b) {
     std::error_code ec;
-    const auto first = std::filesystem::weakly_canonical(a, ec);
+    const auto first = canonicalFolder(a, ec);
     if (ec) return false;
-    return first == std::filesystem::weakly_canonical(b, ec) && !ec;
+    return first == canonicalFolder(b, ec) && !ec;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "maintenance/new_words.h"
 #include "maintenance/text_check.h"
 #include "maintenance/word_count.h"
+#include "platform/box_code_page.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/output_box.h"
@@ -120,7 +121,8 @@ void LexiconTools::ButtonTx2Click() {
         checkText(text.lines, lookup, progressShown(QStringLiteral("Textkontroll")));
     form_.Edit3->hide();
     // The boxes show the last lookup, as after typing it.
-    if (!lookup.lastTyped().empty()) form_.Edit1->setText(fromBytes(lookup.lastTyped()));
+    if (!lookup.lastTyped().empty())
+        form_.Edit1->setText(boxText(*form_.Edit1, lookup.lastTyped()));
     appendReport(reported);
 }
 
@@ -141,7 +143,8 @@ void LexiconTools::Nyord2Click() {
         const std::vector<std::string> listing = listNewWords(
             ws.Lexicon1Folder, lookup, progressShown(QStringLiteral("Nyord i Lexikon1")));
         showInMessageBar(form_, QStringLiteral("Nyord i Lexikon1"));
-        if (!lookup.lastTyped().empty()) form_.Edit1->setText(fromBytes(lookup.lastTyped()));
+        if (!lookup.lastTyped().empty())
+            form_.Edit1->setText(boxText(*form_.Edit1, lookup.lastTyped()));
         appendReport(listing);
     }
     state_.maintenance.BatchOp = 'n';

@@ -158,9 +158,20 @@ class Insertion {
     bool searching_ = true;
 };
 
+// Whether no line but the last is empty or repeats the one before, so that a
+// rewrite of the whole file would copy every line as it stands.
+bool isSettled(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i].empty() || (i > 0 && lines[i] == lines[i - 1])) return false;
+    }
+    return true;
+}
+
 // A letter file held in memory while a list is sorted into it. The first
 // line sorted in rewrites the whole file (its empty lines and repeats go);
-// after that each line changes only the lines around its place.
+// after that each line changes only the lines around its place. An entry
+// added behind a kept empty or repeated last line leaves that line inside the
+// file, where only another whole rewrite drops it.
 class HeldListFile {
   public:
     explicit HeldListFile(std::vector<std::string> lines) : lines_(std::move(lines)) {}
@@ -170,7 +181,7 @@ class HeldListFile {
         const auto stop = tidy_ ? insertion.stop() : std::nullopt;
         if (!stop) {
             lines_ = insertion.run(0, false).lines;
-            tidy_ = true;
+            tidy_ = isSettled(lines_);
             return;
         }
         const std::size_t begin = *stop > 0 ? *stop - 1 : 0;

@@ -14,6 +14,7 @@
 #include "maintenance/input_box_lookup.h"
 #include "maintenance/list_insertion.h"
 #include "maintenance/new_list_words.h"
+#include "platform/box_code_page.h"
 #include "platform/dialogs.h"
 #include "platform/output_box.h"
 #include "platform/qt_text.h"
@@ -124,7 +125,8 @@ void WordListRuns::runNewListWords() {
     const BatchRunReport report =
         newListWords(pathIn(*form_.EditPSam1), lookUpThrough(lookup), progressShown());
     // The boxes show the last lookup, as after typing it.
-    if (!lookup.lastTyped().empty()) form_.Edit1->setText(fromBytes(lookup.lastTyped()));
+    if (!lookup.lastTyped().empty())
+        form_.Edit1->setText(boxText(*form_.Edit1, lookup.lastTyped()));
     finish(report);
 }
 

@@ -73,8 +73,8 @@ TEST_F(ExtrasWindowTest, HexViewShowsTheRangeAndSavesAnEditedCopy) {
 
 TEST_F(ExtrasWindowTest, HexViewReportsBadInputAndKeepsFiles) {
     start();
-    folder.write("a.bin", "abc");
-    viewFile("a.bin");
+    folder.write("å.bin", "abc");
+    viewFile("å.bin");
     const QString shown = form().MemoHack1->toPlainText();
 
     // A range that is no number: the panes empty and nothing can be saved.
@@ -88,20 +88,21 @@ TEST_F(ExtrasWindowTest, HexViewReportsBadInputAndKeepsFiles) {
     // The file vanishes: the panes keep what they showed, the save says why.
     form().EditPH2->setText("20");
     form().ButtonPH5->click();
-    std::filesystem::remove(folder / "a.bin");
+    std::filesystem::remove(folder / "å.bin");
     hex().Hack1Click();
     EXPECT_EQ(form().MemoHack1->toPlainText(), shown);
-    EXPECT_TRUE(dialogs->messages.back().contains("a.bin"));
+    EXPECT_TRUE(dialogs->messages.back().contains(QStringLiteral("å.bin")));
     dialogs->saveAnswers.push_back(QString::fromStdString(path("b.bin")));
     form().ButtonPH3->click();
     EXPECT_TRUE(dialogs->messages.back().startsWith("Kan inte spara"));
+    EXPECT_TRUE(dialogs->messages.back().contains(QStringLiteral("å.bin")));
     EXPECT_FALSE(std::filesystem::exists(folder / "b.bin"));
     form().ButtonPH5->click();  // "KÖR" empties the panes first
     EXPECT_TRUE(form().MemoHack1->toPlainText().isEmpty());
     EXPECT_FALSE(form().ButtonPH3->isEnabled());
 
     // A pane edited into nonsense: the pairs that are no numbers are left out, and said so.
-    folder.write("a.bin", "abc");
+    folder.write("å.bin", "abc");
     form().ButtonPH5->click();
     form().MemoHack1->setPlainText("000000  61 zz 63 Q");
     dialogs->saveAnswers.push_back(QString::fromStdString(path("b.bin")));
@@ -188,6 +189,12 @@ TEST_F(ExtrasWindowTest, OtherProgramsOpenANewDocumentOrNameTheMissingProgram) {
         EXPECT_TRUE(std::filesystem::exists(folder / file));
     }
     EXPECT_EQ(dialogs->messages.size(), 1u);
+
+    // A folder that is not there is named in the message as it is.
+    programs.documentFolder = QString::fromStdString(path("någon"));
+    form().Word1->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_TRUE(dialogs->messages.back().contains(QStringLiteral("någon/Nytt dokument.odt")));
 }
 
 TEST_F(ExtrasWindowTest, WebPanelLiesOverTheOutputBoxAndSizesItsBrowser) {

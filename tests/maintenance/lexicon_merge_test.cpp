@@ -342,6 +342,19 @@ TEST(LexiconMergeTest, UnwritableOrRefusedDestinations) {
                            .resultFolder = result});
         EXPECT_FALSE(report.ok()) << result;
     }
+    // An empty folder name stands for the current folder: it is no way round
+    // the check, and an empty result folder is refused rather than written.
+    const fs::path previous = fs::current_path();
+    fs::current_path(folders.main());
+    for (const auto& [main, result] :
+         {std::pair<std::string, std::string>{"", "."}, {folders.main(), ""}}) {
+        report = runMerge({.operation = MergeOperation::Add,
+                           .mainFolder = main,
+                           .secondFolder = folders.second(),
+                           .resultFolder = result});
+        EXPECT_FALSE(report.ok()) << '"' << main << "\" into \"" << result << '"';
+    }
+    fs::current_path(previous);
     EXPECT_EQ(TestFolder::namesIn(folders.main()), (std::set<std::string>{"Balt.lex", "Bcom.lex"}));
     EXPECT_EQ(TestFolder::read(fs::path(folders.main()) / "Balt.lex"), mainAlt);
 }

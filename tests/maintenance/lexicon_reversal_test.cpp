@@ -64,9 +64,18 @@ TEST_F(LexiconReversalTest, ReversesPairsAndListsTheSource) {
 TEST_F(LexiconReversalTest, RefusesToWriteIntoItsSource) {
     folder.writeLines("src/Palt.lex", letterFile('P', {".prov", "test"}));
     const auto before = TestFolder::filesIn(folder / "src");
-    const auto report = vernik::reverseLexicon({.sourceFolder = (folder / "src").string(),
-                                                .destinationFolder = (folder / "src/").string()});
-    EXPECT_NE(report.error, "");
+    // An empty folder name stands for the current folder, here the source.
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder / "src");
+    for (const auto& [source, destination] :
+         {std::pair<std::string, std::string>{(folder / "src").string(),
+                                              (folder / "src/").string()},
+          {"", "."}}) {
+        const auto report =
+            vernik::reverseLexicon({.sourceFolder = source, .destinationFolder = destination});
+        EXPECT_NE(report.error, "") << '"' << source << "\" into \"" << destination << '"';
+    }
+    std::filesystem::current_path(previous);
     EXPECT_EQ(TestFolder::filesIn(folder / "src"), before);
 }
 

@@ -3,8 +3,10 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 
+#include "platform/box_code_page.h"
 #include "platform/widget_look.h"
 #include "program_fixture.h"
 
@@ -23,6 +25,15 @@ class LexiconToolsWindowTest : public ProgramFixture {
     void typeComment(const QString& text) {
         form().RichEdit3->setFocus();
         QTest::keyClicks(form().RichEdit3, text);
+    }
+    // The boxes show their bytes as Cyrillic letters: E0 E1 E2 are а б в.
+    void chooseCyrillicFont() {
+        folder.writeLines("sven/Balt.lex", {".B", "B", ".b\xE0\xE1", "x", ".b\xFF\xFF\xFF", "F"});
+        start();
+        form().Font1->trigger();
+        form().Fonts.EditPF1->setText(QStringLiteral("Arial"));
+        form().Fonts.EditPF5->setText(QStringLiteral("204"));
+        QTest::mouseClick(form().Fonts.ButtonPF2, Qt::LeftButton);
     }
 };
 
@@ -52,6 +63,31 @@ TEST_F(LexiconToolsWindowTest, CommentButtonOffersAddingThenReplacing) {
     form().Button1->click();  // with the lexicon view open nothing is offered
     typeComment("y");
     EXPECT_FALSE(form().Button2->isVisible());
+}
+
+TEST_F(LexiconToolsWindowTest, CommentsOfACyrillicHeadwordKeepItsBytes) {
+    chooseCyrillicFont();
+    form().Edit1->setText(boxText(*form().Edit1, "b\xE0\xE1"));
+    ASSERT_EQ(form().Edit2->text(), QStringLiteral(".bаб"));
+    form().RichEdit3->setPlainText(boxText(*form().RichEdit3, "\xE2"));
+    form().RichEdit3->moveCursor(QTextCursor::End);
+    typeComment("x");
+    form().Button2->click();
+    EXPECT_EQ(
+        TestFolder::read(folder / "sven/Bcom.lex"),
+        TestFolder::crlf({".b", "b", ".b\xE0\xE1", "\xE2x", ".b\xFF\xFF\xFF", "b\xFF\xFF\xFF"}));
+}
+
+TEST_F(LexiconToolsWindowTest, TextCheckInACyrillicFontEndsOnTheLastWordsBytes) {
+    folder.write("text.txt", "b\xE0\xE1 b\xE2\n");
+    chooseCyrillicFont();
+    form().Textkontroll1->trigger();
+    dialogs->openAnswers.push_back(QString::fromStdString(path("text.txt")));
+    form().ButtonTx3->click();
+    form().ButtonTx2->click();
+    EXPECT_EQ(form().RichEdit2->toPlainText(), QStringLiteral("bв"));  // "bаб" is a headword
+    EXPECT_EQ(form().Edit1->text(), QStringLiteral("bв"));
+    EXPECT_EQ(ws().InOrd, "b\xE2");
 }
 
 TEST_F(LexiconToolsWindowTest, ReportsGoBelowTheOutputBoxText) {
