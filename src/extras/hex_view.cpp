@@ -1,6 +1,5 @@
 #include "extras/hex_view.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -173,7 +172,7 @@ HexSaveResult saveHexView(const std::filesystem::path& source, const std::filesy
     result.skippedPairs = edited.skippedPairs;
 
     const std::filesystem::path temporary = temporaryFileName(target);
-    const int out = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int out = createTemporaryFile(target);
     if (out < 0) {
         result.error = failure(target, errno);
         return result;

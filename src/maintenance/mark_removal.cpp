@@ -48,7 +48,10 @@ std::vector<std::string> withoutNewWordMarks(const std::vector<std::string>& lin
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (line.empty() && !keepEmptyLines && i + 1 < lines.size()) continue;
-        const std::size_t marks = line.find_first_not_of(kNewWordMark);
+        std::size_t marks = line.find_first_not_of(kNewWordMark);
+        // A marked alternative that begins with "." keeps one mark: without
+        // it the line would read as a headword.
+        if (marks != std::string::npos && marks > 0 && line[marks] == '.') --marks;
         out.push_back(marks == std::string::npos ? std::string() : line.substr(marks));
     }
     return out;

@@ -10,8 +10,10 @@
 namespace vernik {
 
 // The lines without the marks at their starts (all of them: "¤¤test" gives
-// "test", a line of marks only becomes empty). Empty lines of the source are
-// dropped unless `keepEmptyLines`; an empty last line stays either way.
+// "test", a line of marks only becomes empty), except one mark before a "."
+// that would otherwise turn an alternative into a headword. Empty lines of
+// the source are dropped unless `keepEmptyLines`; an empty last line stays
+// either way.
 std::vector<std::string> withoutNewWordMarks(const std::vector<std::string>& lines,
                                              bool keepEmptyLines);
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -169,9 +170,19 @@ fs::path temporaryFileName(const fs::path& path) {
     return temporary;
 }
 
-WriteResult writeTemporaryFile(const fs::path& path, std::string_view bytes) {
+int createTemporaryFile(const fs::path& path) {
     const fs::path temporary = temporaryFileName(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    struct stat existing {};
+    if (fd >= 0 && ::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        ::fchmod(fd, existing.st_mode & 07777);  // a failure leaves the plain 0644
+    }
+    return fd;
+}
+
+WriteResult writeTemporaryFile(const fs::path& path, std::string_view bytes) {
+    const fs::path temporary = temporaryFileName(path);
+    const int fd = createTemporaryFile(path);
     if (fd < 0) return {path.string() + ": " + errorText(errno)};
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;

@@ -70,6 +70,10 @@ WriteResult writeFileReplacing(const fs::path& path, std::string_view bytes);
 // The two halves of writeFileReplacing, for writers that do more between
 // them. The temporary name is `path` + ".new-" + the writer's process id.
 fs::path temporaryFileName(const fs::path& path);
+// Creates temporaryFileName(path) for writing, with the permissions of the
+// file at `path` (0644 when there is none), so that the replaced file keeps
+// its mode. Returns the descriptor, or -1 with errno set.
+int createTemporaryFile(const fs::path& path);
 // Writes and flushes `bytes` as temporaryFileName(path); removes it again
 // when that fails.
 WriteResult writeTemporaryFile(const fs::path& path, std::string_view bytes);

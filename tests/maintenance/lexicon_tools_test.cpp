@@ -130,6 +130,9 @@ TEST_F(LexiconToolsTest, MarkRemovalKeepsBackupsAndWholeLines) {
     EXPECT_EQ(withoutNewWordMarks({"\xA4test", "\xA4\xA4test", "a \xA4 b", "", "\xA4", ""}, false),
               (Lines{"test", "test", "a \xA4 b", "", ""}));
     EXPECT_EQ(withoutNewWordMarks({"\xA4x", "", "y"}, true), (Lines{"x", "", "y"}));
+    // An alternative beginning with "." must not turn into a headword.
+    EXPECT_EQ(withoutNewWordMarks({"\xA4\xA4.net", "\xA4.", "x"}, true),
+              (Lines{"\xA4.net", "\xA4.", "x"}));
 
     const std::string longAlt = "\xA4" + std::string(300, 'z');
     const Lines alt = {".P", "P", ".prov", longAlt, "", "\xA4\xA4test", sentinel('P'), "F"};

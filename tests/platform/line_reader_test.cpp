@@ -136,8 +136,12 @@ TEST(Files, FindsFilesWithoutRegardToCase) {
 TEST(Files, ReplacingWriteKeepsTheOldFileOnFailure) {
     TestFolder dir;
     const auto file = dir.write("doc.txt", "old");
+    namespace fs = std::filesystem;
+    fs::permissions(file, fs::perms::owner_all | fs::perms::group_read);
     ASSERT_TRUE(writeFileReplacing(file, "new").ok());
     EXPECT_EQ(TestFolder::read(file), "new");
+    // The new file keeps the old one's mode.
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_all | fs::perms::group_read);
     WriteResult failed;
     {
         // The new text does not fit: the write fails part way.
