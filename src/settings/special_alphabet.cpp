@@ -74,7 +74,7 @@ std::optional<int> specialShiftFromText(std::string_view text) {
 
 unsigned char convertKey(unsigned char key, const ByteTable& table, int shift) {
     if (!isShiftedKey(key)) return table[preMappedKey(key)];
-    const int code = key + shift;
+    const long long code = static_cast<long long>(key) + shift;  // a typed shift may be huge
     if (code < 0 || code > 255) return key;
     return table[static_cast<std::size_t>(code)];
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vernik {
 namespace {
 
@@ -52,7 +54,8 @@ TEST(SpecialAlphabet, ShiftAndTableEdges) {
     EXPECT_EQ(convertKey('A', identity, 127), 192);  // Cyrillic А in code page 1251
     EXPECT_EQ(convertKey('1', identity, 128), 177);
     EXPECT_EQ(convertKey('z', identity, 133), 255);
-    EXPECT_EQ(convertKey('z', identity, 134), 'z');   // 122 + 134 passes 255: unconverted
+    EXPECT_EQ(convertKey('z', identity, 134), 'z');  // 122 + 134 passes 255: unconverted
+    EXPECT_EQ(convertKey('z', identity, std::numeric_limits<int>::max()), 'z');
     EXPECT_EQ(convertKey(0xF6, identity, 127), 255);  // ö looked up at its pre-mapped place
     EXPECT_EQ(convertKey('>', identity, 127), 220);
     EXPECT_EQ(convertKey(0xE9, identity, 127), 0xE9);
