@@ -34,7 +34,7 @@ SourceLetter readSourceLetter(const std::string& folder, char letter) {
     const auto bytes = readFileBytes(*file);
     if (bytes) source.entries = readAltEntries(splitLetterLines(*bytes));
     if (source.entries.empty())
-        source.message = "Filen: " + shownName(*file) + "har inget uppslagsord";
+        source.message = "Filen: " + shownName(*file) + " har inget uppslagsord";
     return source;
 }
 

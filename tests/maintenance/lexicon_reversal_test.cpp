@@ -85,7 +85,7 @@ TEST_F(LexiconReversalTest, ASourceWithoutSentinelsLosesNoEntry) {
     const auto report = reverse();
     EXPECT_EQ(destination("Talt.lex"), letterFile('T', {".test", "prov"}));
     ASSERT_EQ(report.messages.size(), 1u);
-    EXPECT_TRUE(report.messages[0].ends_with("Salt.lexhar inget uppslagsord"));
+    EXPECT_TRUE(report.messages[0].ends_with("Salt.lex har inget uppslagsord"));
 }
 
 TEST_F(LexiconReversalTest, LexiconToListLeavesOutBareLettersAndSentinels) {
