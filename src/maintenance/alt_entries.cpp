@@ -25,7 +25,7 @@ std::vector<AltEntry> readAltEntries(const std::vector<std::string>& lines) {
     return entries;
 }
 
-bool isSentinelLine(const std::string& headwordLine) {
+bool isSentinelHeadword(const std::string& headwordLine) {
     return headwordLine.size() == 5 && headwordLine.front() == '.' &&
            headwordLine.ends_with("\xFF\xFF\xFF");
 }

@@ -16,7 +16,8 @@ struct AltEntry {
 // blanks and control characters are removed from the lines kept.
 std::vector<AltEntry> readAltEntries(const std::vector<std::string>& lines);
 
-// The end-of-file sentinel's headword line: "." + letter + "ÿÿÿ".
-bool isSentinelLine(const std::string& headwordLine);
+// The end-of-file sentinel's headword line, exactly "." + letter + "ÿÿÿ"
+// (a trimmed line, as readAltEntries keeps it).
+bool isSentinelHeadword(const std::string& headwordLine);
 
 }  // namespace vernik

@@ -147,7 +147,7 @@ BatchRunReport reverseLexicon(const ReversalRequest& request) {
                 if (!isExcluded(alternative, request.excludedWords)) kept.push_back(alternative);
             }
             report.listLines.push_back(wordListLine(headword, kept));
-            if (isSentinelLine(headword)) continue;
+            if (isSentinelHeadword(headword)) continue;
             const std::string reversed = headword.substr(1, kLongestReversedWord);
             for (const auto& alternative : kept) {
                 const char letter = destinationLetter(alternative, request.special);

@@ -107,7 +107,7 @@ void reverseLiterally(const std::filesystem::path& source,
         const auto entries =
             vernik::readAltEntries(vernik::splitLetterLines(TestFolder::read(*file)));
         for (const auto& entry : entries) {
-            if (entry.headwordLine.size() < 2 || vernik::isSentinelLine(entry.headwordLine))
+            if (entry.headwordLine.size() < 2 || vernik::isSentinelHeadword(entry.headwordLine))
                 continue;
             for (const auto& alternative : entry.alternatives) {
                 const auto target = vernik::findLetterFile(destination.string(), "",
