@@ -62,7 +62,6 @@ MouseWritingPanel::MouseWritingPanel(TForm1& form, SharedState& state, OutputBox
         widget->installEventFilter(this);
     }
     form_.Memo11->viewport()->installEventFilter(this);
-    startUp();
 }
 
 void MouseWritingPanel::startUp() {

@@ -33,7 +33,8 @@ class MouseWritingPanel : public QObject {
                       FormKeyPress formKeyPress, OutputKeyPress outputKeyPress);
 
     // The state at start: small cells in "Small Fonts", characters shown,
-    // shift off, normal size, everything hidden.
+    // shift off, normal size, everything hidden. Start-up calls it once the
+    // character table is filled.
     void startUp();
 
     void Musskrift0Click();
